@@ -1,0 +1,51 @@
+#include "base/text.h"
+
+#include <gtest/gtest.h>
+
+#include "base/fixed_text.h"
+
+namespace zelo {
+
+TEST(TextToInt, ReadsDigitsAndMinusSignsFromTheWholeText) {
+  EXPECT_EQ(TextToInt("1,234"), 1234);
+  EXPECT_EQ(TextToInt("abc12"), 12);
+  EXPECT_EQ(TextToInt("1.5"), 15);
+  EXPECT_EQ(TextToInt("12-3"), 12);
+  EXPECT_EQ(TextToInt(""), 0);
+  EXPECT_EQ(TextToInt("-42"), -42);
+  EXPECT_EQ(TextToInt("--5"), 0);
+}
+
+TEST(TextToInt, ReadsHexadecimalAfter0xAndADigit) {
+  EXPECT_EQ(TextToInt("0x1002"), 0x1002);
+  EXPECT_EQ(TextToInt("0X1f"), 0x1f);
+  EXPECT_EQ(TextToInt("0x1 0\r\n0"), 0x100);
+  EXPECT_EQ(TextToInt("0xff"), 0);  // no digit after 0x: read as decimal digits "0"
+  EXPECT_EQ(TextToInt("0xFFFFFFFF"), 0);
+  EXPECT_EQ(TextToInt("0x0FFFFFFFF"), -1);
+}
+
+TEST(TextToInt, UsesOnlyTheFirst31CollectedCharacters) {
+  std::string many(100, '1');
+  EXPECT_EQ(TextToInt(many), TextToInt(std::string(31, '1')));
+}
+
+TEST(FindNoCase, IgnoresAsciiCase) {
+  EXPECT_EQ(FindNoCase("Start Hidden", "hidden"), 6u);
+  EXPECT_TRUE(ContainsNoCase("Wait For Exit", "WAIT"));
+  EXPECT_FALSE(ContainsNoCase("abc", "abcd"));
+  EXPECT_EQ(FindNoCase("abab", "ab", 1), 2u);
+}
+
+TEST(FixedText, KeepsAtMostItsLimitAndStopsAtNul) {
+  FixedText<4> t("abcdef");
+  EXPECT_EQ(t, "abc");
+  t.assign(std::string_view("a\0b", 3));
+  EXPECT_EQ(t.size(), 1u);
+  t.assign("abcdef", 2);
+  EXPECT_EQ(t, "ab");
+}
+
+TEST(TrimBlanks, RemovesSpacesAndTabsAtBothEnds) { EXPECT_EQ(TrimBlanks(" \tStart \t"), "Start"); }
+
+}  // namespace zelo

@@ -1,0 +1,23 @@
+# Collects the sources of the given folders: library sources into OUT_SRC and
+# unit tests (*_test.cpp) into OUT_TESTS. Win32 files (*_win.cpp) are taken
+# only in the Windows build.
+function(zelo_collect_sources OUT_SRC OUT_TESTS)
+  set(src)
+  set(tests)
+  foreach(dir ${ARGN})
+    file(GLOB files CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/${dir}/*.cpp)
+    foreach(f ${files})
+      if(f MATCHES "_test\\.cpp$")
+        list(APPEND tests ${f})
+      elseif(f MATCHES "_win\\.cpp$")
+        if(ZELO_WINDOWS)
+          list(APPEND src ${f})
+        endif()
+      else()
+        list(APPEND src ${f})
+      endif()
+    endforeach()
+  endforeach()
+  set(${OUT_SRC} ${src} PARENT_SCOPE)
+  set(${OUT_TESTS} ${tests} PARENT_SCOPE)
+endfunction()

@@ -1,0 +1,39 @@
+// The settings store seam: where settings and user variables are kept. The
+// Windows build stores them in the registry; tests and the native tools keep
+// them in memory. Key and value names compare without regard to case.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace zelo {
+
+enum class SettingsRoot { CurrentUser, LocalMachine };
+
+enum class ValueKind { Dword, String, ExpandString, MultiString, Binary };
+
+struct StoredValue {
+  ValueKind kind = ValueKind::String;
+  uint32_t number = 0;  // Dword
+  // String kinds: the text without terminator (a multi-string keeps its inner
+  // NUL separators, no final double NUL). Binary: the bytes.
+  std::string data;
+};
+
+class SettingsBackend {
+ public:
+  virtual ~SettingsBackend() = default;
+  virtual bool Get(SettingsRoot root, std::string_view key, std::string_view name, StoredValue* out) = 0;
+  // Creates missing keys.
+  virtual bool Set(SettingsRoot root, std::string_view key, std::string_view name, const StoredValue& value) = 0;
+  virtual bool DeleteValue(SettingsRoot root, std::string_view key, std::string_view name) = 0;
+  // Removes the key with everything below it.
+  virtual bool DeleteKey(SettingsRoot root, std::string_view key) = 0;
+  virtual bool KeyExists(SettingsRoot root, std::string_view key) = 0;
+  virtual std::vector<std::string> ValueNames(SettingsRoot root, std::string_view key) = 0;
+  virtual std::vector<std::string> SubKeys(SettingsRoot root, std::string_view key) = 0;
+};
+
+}  // namespace zelo

@@ -1,0 +1,73 @@
+// Test helpers for driving the real program: start a process, wait for it,
+// wait for a window. Handles are owned and closed by the helper.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+namespace zelo::test {
+
+class Process {
+ public:
+  static Process Start(const std::wstring& exe, const std::wstring& args) {
+    Process p;
+    std::wstring cmd = L"\"" + exe + L"\" " + args;
+    STARTUPINFOW si = {};
+    si.cb = sizeof si;
+    PROCESS_INFORMATION pi = {};
+    if (CreateProcessW(exe.c_str(), cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) {
+      CloseHandle(pi.hThread);
+      p.handle_ = pi.hProcess;
+    }
+    return p;
+  }
+  Process() = default;
+  Process(Process&& o) noexcept : handle_(o.handle_) { o.handle_ = nullptr; }
+  Process(const Process&) = delete;
+  Process& operator=(const Process&) = delete;
+  ~Process() {
+    if (handle_) {
+      DWORD code = 0;
+      // A test that failed half-way must not leave the program behind.
+      if (GetExitCodeProcess(handle_, &code) && code == STILL_ACTIVE) TerminateProcess(handle_, 99);
+      CloseHandle(handle_);
+    }
+  }
+  bool valid() const { return handle_ != nullptr; }
+  bool Wait(DWORD ms, DWORD* exit_code) {
+    if (WaitForSingleObject(handle_, ms) != WAIT_OBJECT_0) return false;
+    return GetExitCodeProcess(handle_, exit_code) != 0;
+  }
+
+ private:
+  HANDLE handle_ = nullptr;
+};
+
+// ctest hands over host paths ("/work/..."); Wine sees the host root as Z:.
+inline std::wstring WindowsPath(const char* arg) {
+  std::string s(arg);
+  if (!s.empty() && s[0] == '/') {
+    s = "Z:" + s;
+    for (char& c : s)
+      if (c == '/') c = '\\';
+  }
+  int n = MultiByteToWideChar(CP_ACP, 0, s.c_str(), -1, nullptr, 0);
+  std::wstring w(static_cast<size_t>(n), L'\0');
+  MultiByteToWideChar(CP_ACP, 0, s.c_str(), -1, w.data(), n);
+  w.resize(static_cast<size_t>(n - 1));
+  return w;
+}
+
+// Polls for a top-level window of the class (and title, when given).
+inline HWND WaitForWindow(const wchar_t* cls, const wchar_t* title, DWORD ms) {
+  DWORD start = GetTickCount();
+  for (;;) {
+    HWND h = FindWindowW(cls, title);
+    if (h) return h;
+    if (GetTickCount() - start > ms) return nullptr;
+    Sleep(50);
+  }
+}
+
+}  // namespace zelo::test
