@@ -45,6 +45,15 @@ build() {
   cmake --build build/win -- -j2 >&2
 }
 
+# Is the desktop process of this prefix running? (Other checkouts may run their own.)
+desktop_running() {
+  local pid
+  for pid in $(pgrep -f 'explorer.exe /desktop' 2>/dev/null); do
+    tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qx "WINEPREFIX=$WINEPREFIX" && return 0
+  done
+  return 1
+}
+
 start_wine() {
   source "$ZELO_ROOT/scripts/wine-env.sh"
   # The display must exist before the prefix's first Wine process starts.
@@ -68,10 +77,10 @@ start_wine() {
   fi
   # The desktop process must belong to no test's process group: a test that
   # is killed must not take the desktop with it (windows then never appear).
-  if ! pgrep -f 'explorer.exe /desktop' >/dev/null 2>&1; then
+  if ! desktop_running; then
     setsid wine explorer.exe /desktop </dev/null >/dev/null 2>&1 &
     for _ in $(seq 1 50); do
-      pgrep -f 'explorer.exe /desktop' >/dev/null 2>&1 && break
+      desktop_running && break
       sleep 0.1
     done
   fi
