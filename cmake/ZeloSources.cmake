@@ -1,13 +1,17 @@
 # Collects the sources of the given folders: library sources into OUT_SRC and
 # unit tests (*_test.cpp) into OUT_TESTS. Win32 files (*_win.cpp) are taken
-# only in the Windows build.
+# only in the Windows build, and so are their tests (*_win_test.cpp).
 function(zelo_collect_sources OUT_SRC OUT_TESTS)
   set(src)
   set(tests)
   foreach(dir ${ARGN})
     file(GLOB files CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/${dir}/*.cpp)
     foreach(f ${files})
-      if(f MATCHES "_test\\.cpp$")
+      if(f MATCHES "_win_test\\.cpp$")
+        if(ZELO_WINDOWS)
+          list(APPEND tests ${f})
+        endif()
+      elseif(f MATCHES "_test\\.cpp$")
         list(APPEND tests ${f})
       elseif(f MATCHES "_win\\.cpp$")
         if(ZELO_WINDOWS)
