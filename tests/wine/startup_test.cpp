@@ -16,9 +16,7 @@ TEST(Startup, ShowsMainWindowAndClosesCleanly) {
   ASSERT_TRUE(p.valid());
   HWND main = zelo::test::WaitForWindow(L"Zelomat", nullptr, 10000);
   ASSERT_NE(main, nullptr) << "no window of class \"Zelomat\" appeared";
-  wchar_t title[256] = {};
-  GetWindowTextW(main, title, 256);
-  EXPECT_STREQ(title, L"(Untitled) - Zelomat");
+  EXPECT_TRUE(zelo::test::WaitForTitle(main, L"(Untitled) - Zelomat", 5000));
   PostMessageW(main, WM_CLOSE, 0, 0);
   DWORD code = 0;
   ASSERT_TRUE(p.Wait(10000, &code)) << "Zelomat.exe did not end after WM_CLOSE";
