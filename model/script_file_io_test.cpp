@@ -212,7 +212,7 @@ TEST_F(FileTest, CommentsAreRemovedBeforeReading) {
 TEST_F(FileTest, ANulByteEndsTheScript) {
   std::string file = "<?xml version=\"1.0\" ?>\r\n<Zelomat><step><action>Type</action></step>";
   file += std::string(1, '\0') + "<step><action>Delay</action></step></Zelomat>";
-  EXPECT_EQ(Load(Put("nul.zxm", file)), 1);
+  EXPECT_EQ(Load(Put("zero_byte.zxm", file)), 1);
 }
 
 TEST_F(FileTest, AFileWithoutStepsKeepsItsEmptyTab) {
