@@ -59,6 +59,8 @@ std::string CollectCustomXmlTags(std::string_view data) {
   return tags;
 }
 
+bool HasXmlComment(std::string_view text) { return FindLiteral(text, "<!--", 1, 0) != std::string_view::npos; }
+
 std::string RemoveXmlComments(std::string_view text) {
   std::string out;
   out.reserve(text.size());

@@ -8,7 +8,8 @@ cd "$ZELO_ROOT"
 
 cmake -S . -B build/bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DZELO_SANITIZE=OFF >/dev/null
 cmake --build build/bench --target script_file_bench script_file_ratios
-echo "== native: Google Benchmark"
+echo "== load average: $(cut -d" " -f1-3 /proc/loadavg) on $(nproc) CPUs"
+echo "== native: Google Benchmark (steps/s over process CPU time)"
 build/bench/bench/script_file_bench --benchmark_min_time=1
 echo "== native: ratios"
 build/bench/bench/script_file_ratios
