@@ -122,7 +122,7 @@ bool RunEngine::StartRun(int slot, RunCommand command, bool user_start) {
   // Read before a "Pixel" step's selection is removed, so Run From Here still
   // starts at that step.
   const int selected = window().FirstSelectedStep(slot);
-  if (selected >= 0 && selected < s.step_count &&
+  if (selected >= 0 && selected < s.step_count && selected < s.capacity() &&
       ContainsNoCase(s.steps[static_cast<std::size_t>(selected)].action.view(), "Pixel"))
     window().ClearSelection(slot);
 

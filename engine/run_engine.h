@@ -74,6 +74,8 @@ class RunEngine {
   RunInput& input() { return *seams_.input; }
   RunWindow& window() { return *seams_.window; }
   RunSystem& system() { return *seams_.system; }
+  // Message boxes; failure handling shows them from the run thread, so the
+  // window's implementation must not assume the main thread.
   EditorSeam& messages() { return workspace_.seam(); }
   void SetStepError(const char* format, ...) ZELO_PRINTF_FORMAT(2, 3);
   bool stop_requested() const { return state_.stop_request.load(std::memory_order_relaxed); }
@@ -125,8 +127,8 @@ class RunEngine {
   std::atomic<int32_t> exit_code_{0};
   std::atomic<bool> exit_code_set_{false};
 
-  // Guards the run threads' bookkeeping below; never held while a seam or
-  // handler is called.
+  // Guards the run threads' bookkeeping below. Never held while a handler or
+  // a seam is called, except the forced stop's TerminateThread.
   mutable std::mutex mutex_;
   std::condition_variable idle_;
   bool active_ = false;  // a run exists (its thread is being made or runs)

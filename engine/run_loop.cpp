@@ -57,6 +57,12 @@ RunEngine::LoopEnd RunEngine::RunSteps(const RunStart& start, uint32_t start_tic
 
   LoopEnd end = LoopEnd::Completed;
   for (int i = start.first; i < s.step_count;) {
+    // A forced stop may come during a step delay; a thread that could not be
+    // ended then must not begin another step.
+    if (Abandoned(start.id)) {
+      *abandoned = true;
+      return LoopEnd::Stopped;
+    }
     if (i < 0 || i >= s.capacity()) {
       WriteLog(run_texts::kCriticalError, i + 1);
       end = LoopEnd::Critical;
@@ -143,6 +149,10 @@ RunEngine::LoopEnd RunEngine::RunSteps(const RunStart& start, uint32_t start_tic
     if ((ContainsNoCase(step.action.view(), " Popup") || ContainsNoCase(step.action.view(), "Display Image")) &&
         shown_ms > 0)
       clock().Sleep(static_cast<uint32_t>(std::clamp(shown_ms, 1000, 3000)));
+  }
+  if (Abandoned(start.id)) {
+    *abandoned = true;
+    return LoopEnd::Stopped;
   }
 
   if (end == LoopEnd::Completed) {

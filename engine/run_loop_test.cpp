@@ -384,6 +384,20 @@ TEST_F(RunLoopTest, LastPopupStaysOneToThreeSecondsBeforeTheRunEnds) {
   EXPECT_EQ(clock.Sleeps().size(), 3u);
 }
 
+TEST_F(RunLoopTest, StepArrayShorterThanItsCountIsACriticalError) {
+  AddStep("Comment");
+  AddStep("Comment");
+  ws.slots[0].step_count = 5;
+  engine.set_run_repeats(0, 3);
+  RunAndWait(RunCommand::Run, 0, false);
+  EXPECT_TRUE(Calls().empty());
+  EXPECT_NE(Log().find("Critical internal error in Run Core at [STEP 1]!  Discontinuing Execution\r\n"),
+            std::string::npos);
+  EXPECT_EQ(Log().find("Run Completed"), std::string::npos);
+  EXPECT_EQ(Occurrences(Log(), "Critical"), 1) << "no repeat meets the same error again";
+  EXPECT_EQ(window.Calls().back(), "running 0") << "the editor is given back";
+}
+
 TEST_F(RunLoopTest, StepErrorTextIsFormattedIntoItsBuffer) {
   engine.SetStepError("Window \"%s\" not found", "Notepad");
   EXPECT_EQ(engine.state().step_error, "Window \"Notepad\" not found");

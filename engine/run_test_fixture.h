@@ -86,6 +86,13 @@ class RunTest : public ::testing::Test {
     std::unique_lock<std::mutex> lock(m_);
     return cv_.wait_for(lock, std::chrono::seconds(10), [this] { return blocked_; });
   }
+  // Called on the run thread: signals WaitBlocked and waits for Release.
+  void Block() {
+    std::unique_lock<std::mutex> lock(m_);
+    blocked_ = true;
+    cv_.notify_all();
+    cv_.wait(lock, [this] { return released_; });
+  }
   void Release() {
     std::lock_guard<std::mutex> lock(m_);
     released_ = true;
@@ -126,12 +133,7 @@ class RunTest : public ::testing::Test {
       };
       run.state().journal_active = true;
     }
-    if (b == "block") {
-      std::unique_lock<std::mutex> lock(t->m_);
-      t->blocked_ = true;
-      t->cv_.notify_all();
-      t->cv_.wait(lock, [t] { return t->released_; });
-    }
+    if (b == "block") t->Block();
     return 1;
   }
 

@@ -174,6 +174,24 @@ TEST_F(StopRunTest, ConfirmedForcedStopEndsTheRunAtOnce) {
   EXPECT_EQ(Occurrences(Log(), "Starting Run"), 1) << "the forced stop ends the repeats";
 }
 
+TEST_F(StopRunTest, ForcedStopDuringAStepDelayRunsNoFurtherStep) {
+  AddStep("Comment");
+  AddStep("Comment");
+  WriteSetting("SOFTWARE\\Zelomat\\InterStepDelay-0", "2000");
+  clock.on_sleep = [this](uint32_t ms) {
+    if (ms == 2000) Block();
+  };
+  window.selected = 0;
+  engine.StartRun(0, RunCommand::RunFromHere, true);
+  ASSERT_TRUE(WaitBlocked());
+  engine.StopRun(0, StopHow::PauseConfirm);
+  Release();
+  ASSERT_TRUE(engine.WaitUntilIdle(10000));
+  EXPECT_EQ(Calls(), (std::vector<int>{0}));
+  EXPECT_EQ(Step(1).last_run, LAST_RUN_NOT_RUN);
+  EXPECT_EQ(Log().find("[STEP 2]"), std::string::npos);
+}
+
 TEST_F(StopRunTest, EngineCanRunAgainAfterAForcedStop) {
   AddStep("Comment", CAT_SYSTEM, "block");
   engine.StartRun(0, RunCommand::Run, true);
