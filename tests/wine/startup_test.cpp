@@ -5,14 +5,12 @@
 
 #include <string>
 
-#include "tests/wine/process_win.h"
+#include "tests/wine/harness_win.h"
 
 namespace {
 
-std::wstring g_exe;
-
 TEST(Startup, ShowsMainWindowAndClosesCleanly) {
-  zelo::test::Process p = zelo::test::Process::Start(g_exe, L"");
+  zelo::test::Process p = zelo::test::Process::Start(zelo::test::ProgramPath(), L"");
   ASSERT_TRUE(p.valid());
   HWND main = zelo::test::WaitForWindow(L"Zelomat", nullptr, 10000);
   ASSERT_NE(main, nullptr) << "no window of class \"Zelomat\" appeared";
@@ -25,12 +23,3 @@ TEST(Startup, ShowsMainWindowAndClosesCleanly) {
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  ::testing::InitGoogleTest(&argc, argv);
-  if (argc < 2) {
-    fprintf(stderr, "usage: wine_tests PATH-TO-Zelomat.exe\n");
-    return 2;
-  }
-  g_exe = zelo::test::WindowsPath(argv[1]);
-  return RUN_ALL_TESTS();
-}
