@@ -5,20 +5,16 @@
 
 #include <string>
 
-#include "tests/wine/process_win.h"
+#include "tests/wine/harness_win.h"
 
 namespace {
 
-std::wstring g_exe;
-
 TEST(Startup, ShowsMainWindowAndClosesCleanly) {
-  zelo::test::Process p = zelo::test::Process::Start(g_exe, L"");
+  zelo::test::Process p = zelo::test::Process::Start(zelo::test::ProgramPath(), L"");
   ASSERT_TRUE(p.valid());
   HWND main = zelo::test::WaitForWindow(L"Zelomat", nullptr, 10000);
   ASSERT_NE(main, nullptr) << "no window of class \"Zelomat\" appeared";
-  wchar_t title[256] = {};
-  GetWindowTextW(main, title, 256);
-  EXPECT_STREQ(title, L"(Untitled) - Zelomat");
+  EXPECT_TRUE(zelo::test::WaitForTitle(main, L"(Untitled) - Zelomat", 5000));
   PostMessageW(main, WM_CLOSE, 0, 0);
   DWORD code = 0;
   ASSERT_TRUE(p.Wait(10000, &code)) << "Zelomat.exe did not end after WM_CLOSE";
@@ -27,12 +23,3 @@ TEST(Startup, ShowsMainWindowAndClosesCleanly) {
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  ::testing::InitGoogleTest(&argc, argv);
-  if (argc < 2) {
-    fprintf(stderr, "usage: wine_tests PATH-TO-Zelomat.exe\n");
-    return 2;
-  }
-  g_exe = zelo::test::WindowsPath(argv[1]);
-  return RUN_ALL_TESTS();
-}
