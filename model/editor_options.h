@@ -14,8 +14,6 @@ int32_t MaxUndoSteps();
 bool InsertNewStepAfter();
 // "PromptSave": ask before closing a script with unsaved changes.
 bool PromptSaveChanges();
-// "ShowFullFilesInTabs": tabs and title show the full path, not just the name.
-bool ShowFullFilesInTabs();
 // "DefaultFailureMode" and "DefaultFailureMode_Jump", at most 63 characters each.
 std::string DefaultFailureModeSetting();
 std::string DefaultFailureJumpSetting();

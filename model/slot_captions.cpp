@@ -1,20 +1,8 @@
 #include "model/slot_captions.h"
 
-#include "model/editor_options.h"
+#include "model/slot_names.h"
 
 namespace zelo {
-
-std::string ShownFileName(std::string_view file_name) {
-  if (ShowFullFilesInTabs()) return std::string(file_name);
-  std::size_t cut = file_name.find_last_of("\\/");
-  return std::string(cut == std::string_view::npos ? file_name : file_name.substr(cut + 1));
-}
-
-std::string TabCaption(const ScriptSlot& slot) {
-  return (slot.modified() ? "* " : "") + ShownFileName(slot.file_name.view());
-}
-
-std::string WindowTitle(const ScriptSlot& slot) { return TabCaption(slot) + " - Zelomat"; }
 
 std::string UndoMenuText(const ScriptSlot& slot) {
   if (!slot.undo.empty()) {
@@ -36,9 +24,9 @@ void ShowSlotState(Workspace& ws, int slot) {
   if (slot < 0 || slot >= kMaxSlots) return;
   const ScriptSlot& s = ws.slots[static_cast<std::size_t>(slot)];
   if (s.is_free()) return;
-  ws.seam().SetTabText(slot, TabCaption(s));
+  ws.seam().SetTabText(slot, SlotTabText(s));
   if (slot != ws.current) return;
-  ws.seam().SetWindowTitle(WindowTitle(s));
+  ws.seam().SetWindowTitle(SlotWindowTitle(s));
   ws.seam().SetUndoState(!s.undo.empty(), UndoMenuText(s));
 }
 

@@ -6,6 +6,7 @@
 
 #include "model/editor_options.h"
 #include "model/slot_captions.h"
+#include "model/slot_names.h"
 #include "model/undo.h"
 
 namespace zelo {
@@ -61,7 +62,7 @@ void ShowOpenedSlot(Workspace& ws, int slot, std::string_view file_name) {
   ScriptSlot& s = ws.slots[static_cast<std::size_t>(slot)];
   s.file_name = file_name;
   ws.current = slot;
-  ws.seam().AddTab(slot, TabCaption(s));
+  ws.seam().AddTab(slot, SlotTabText(s));
   ws.seam().SelectTab(slot);
   ShowSlotState(ws, slot);
 }
