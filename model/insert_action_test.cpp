@@ -102,18 +102,17 @@ TEST_F(InsertActionTest, PromptTimeouts) {
             "Please choose from the list:\r\n(you can change this message);Option #1;Option #2;Option #3");
 }
 
-TEST_F(InsertActionTest, WaitsAndMenusAndMouse) {
-  EXPECT_EQ(Insert("Delay").timeout, "2");
+TEST_F(InsertActionTest, FirstMatchingRowOfTheCategoryWins) {
   StepRecord& key = Insert("Wait for Keypress");
   EXPECT_EQ(key.timeout, "3");
   EXPECT_EQ(key.text, "{Esc}");
-  EXPECT_EQ(Insert("Wait for Pixel").timeout, "3");
-  EXPECT_EQ(Insert("Select Menu Item").text, "&File; &Open");
-  EXPECT_EQ(Insert("Select System Menu").text, "Ma&ximize");
-  EXPECT_EQ(Insert("Move Relative").options, "Current Position");
-  EXPECT_EQ(Insert("Move to Control").options, "Class,ID");
-  EXPECT_EQ(Insert("Move to Window").options, "Title,Class,ID");
-  EXPECT_EQ(Insert("Move").options, "");
+  EXPECT_EQ(Insert("Delay").timeout, "2");
+  EXPECT_EQ(Insert("Move").options, "");  // mouse actions have no catch-all row
+  StepRecord& copy = Insert("Copy Registry");
+  EXPECT_EQ(copy.value(1), "HKEY_CURRENT_USER\\SOFTWARE\\TreeName");
+  EXPECT_EQ(copy.text, "HKEY_CURRENT_USER\\SOFTWARE\\TreeName2");
+  EXPECT_EQ(Insert("Read Registry").value(1), "HKEY_CURRENT_USER\\SOFTWARE\\TreeName\\SubKeyName");
+  EXPECT_EQ(Insert("Set Environment Variable").output, "Variable");
 }
 
 TEST_F(InsertActionTest, NetworkActionsGetSampleAddresses) {
@@ -134,18 +133,6 @@ TEST_F(InsertActionTest, NetworkActionsGetSampleAddresses) {
   EXPECT_EQ(map.text, "H:");
   EXPECT_EQ(map.value(1).view().substr(0, 2), "\\\\");
   EXPECT_EQ(Insert("Map Drive Prompt").text, "");
-}
-
-TEST_F(InsertActionTest, SystemAndFlowDefaults) {
-  StepRecord& copy = Insert("Copy Registry");
-  EXPECT_EQ(copy.value(1), "HKEY_CURRENT_USER\\SOFTWARE\\TreeName");
-  EXPECT_EQ(copy.text, "HKEY_CURRENT_USER\\SOFTWARE\\TreeName2");
-  EXPECT_EQ(Insert("Read Registry").value(1), "HKEY_CURRENT_USER\\SOFTWARE\\TreeName\\SubKeyName");
-  EXPECT_EQ(Insert("Increment Variable").output, "Variable");
-  EXPECT_EQ(Insert("Start Files Loop").text, "C:\\Folder\\*.*");
-  StepRecord& dll = Insert("Call DLL Function");
-  EXPECT_EQ(dll.text, "MyFunction( \"some text\", 1 )");
-  EXPECT_EQ(dll.value(1), "MyModule.DLL");
 }
 
 TEST_F(InsertActionTest, EveryCatalogueEntryCanBeInserted) {
