@@ -110,7 +110,14 @@ TEST_F(MoveTest, OneUndoRestoresBothRows) {
   EXPECT_FALSE(slot().modified());
 }
 
-class IndentTest : public EditingTest {};
+class IndentTest : public EditingTest {
+ protected:
+  static std::vector<int> Rows(int n) {
+    std::vector<int> rows;
+    for (int i = 0; i < n; ++i) rows.push_back(i);
+    return rows;
+  }
+};
 
 TEST_F(IndentTest, StaysWithinZeroToSixteen) {
   LoadComments(2);
@@ -137,6 +144,14 @@ TEST_F(IndentTest, KeepsUndoOnlyBelowMaxUndo) {
   EXPECT_EQ(UndoLastGroup(ws), 2);
   EXPECT_EQ(step(0).indents, 0);
   EXPECT_EQ(step(2).indents, 1);
+}
+
+TEST_F(IndentTest, MissingMaxUndoMeansFiveHundred) {
+  LoadComments(500);
+  IndentSteps(ws, NextGroup(), Rows(499), +1);
+  EXPECT_EQ(slot().undo.size(), 499u);
+  IndentSteps(ws, NextGroup(), Rows(500), +1);
+  EXPECT_EQ(slot().undo.size(), 499u);
 }
 
 TEST_F(IndentTest, IgnoresRowsThatAreNotSteps) {
