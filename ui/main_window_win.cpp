@@ -5,7 +5,7 @@
 #include <cstdio>
 
 #include "base/text.h"
-#include "ui/win_text_win.h"
+#include "base/ansi_text_win.h"
 
 namespace zelo {
 
@@ -193,18 +193,18 @@ void MainWindow::OnGetDispInfo(NMLVDISPINFOW* info) {
     case 2: text = RowDetails(s); break;
     case 3: text = s.onfail.str(); break;
   }
-  cell_ = ToWide(text);
+  cell_ = AnsiToWide(text);
   lstrcpynW(info->item.pszText, cell_.c_str(), info->item.cchTextMax);
 }
 
 void MainWindow::SetStatusText(std::string_view text) {
-  if (status_) SendMessageW(status_, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(ToWide(text).c_str()));
+  if (status_) SendMessageW(status_, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(AnsiToWide(text).c_str()));
 }
 
-void MainWindow::SetTitle(std::string_view title) { SetWindowTextW(hwnd_, ToWide(title).c_str()); }
+void MainWindow::SetTitle(std::string_view title) { SetWindowTextW(hwnd_, AnsiToWide(title).c_str()); }
 
 void MainWindow::AddTab(int slot, std::string_view text) {
-  std::wstring w = ToWide(text);
+  std::wstring w = AnsiToWide(text);
   TCITEMW item = {};
   item.mask = TCIF_TEXT;
   item.pszText = w.data();
@@ -212,7 +212,7 @@ void MainWindow::AddTab(int slot, std::string_view text) {
 }
 
 void MainWindow::SetTabText(int slot, std::string_view text) {
-  std::wstring w = ToWide(text);
+  std::wstring w = AnsiToWide(text);
   TCITEMW item = {};
   item.mask = TCIF_TEXT;
   item.pszText = w.data();
@@ -244,7 +244,7 @@ void MainWindow::RefreshList() {
 }
 
 void MainWindow::AppendOutput(std::string_view text) {
-  std::wstring w = ToWide(text);
+  std::wstring w = AnsiToWide(text);
   int len = GetWindowTextLengthW(output_);
   SendMessageW(output_, EM_SETSEL, len, len);
   SendMessageW(output_, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(w.c_str()));
