@@ -70,4 +70,17 @@ inline HWND WaitForWindow(const wchar_t* cls, const wchar_t* title, DWORD ms) {
   }
 }
 
+// Polls until the window's title reads as expected (the program sets it after
+// creating the window).
+inline bool WaitForTitle(HWND h, const std::wstring& expected, DWORD ms) {
+  DWORD start = GetTickCount();
+  for (;;) {
+    wchar_t title[512] = {};
+    GetWindowTextW(h, title, 512);
+    if (expected == title) return true;
+    if (GetTickCount() - start > ms) return false;
+    Sleep(50);
+  }
+}
+
 }  // namespace zelo::test
