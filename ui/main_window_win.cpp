@@ -2,7 +2,7 @@
 
 namespace zelo {
 
-bool MainWindow::Create(HINSTANCE instance, int show) {
+bool MainWindow::Create(HINSTANCE instance, const MainWindowPlacement& placement, bool hidden, int show) {
   WNDCLASSEXW wc = {};
   wc.cbSize = sizeof wc;
   wc.lpfnWndProc = &MainWindow::WindowProc;
@@ -12,11 +12,20 @@ bool MainWindow::Create(HINSTANCE instance, int show) {
   wc.lpszClassName = kMainWindowClass;
   if (!RegisterClassExW(&wc)) return false;
   workspace_.slots[0].file_name = kUntitled;
-  hwnd_ = CreateWindowExW(0, kMainWindowClass, L"(Untitled) - Zelomat", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
-                          CW_USEDEFAULT, 800, 600, nullptr, nullptr, instance, this);
+  int x = CW_USEDEFAULT, y = CW_USEDEFAULT, width = CW_USEDEFAULT, height = CW_USEDEFAULT;
+  if (placement.kind != PlacementKind::SystemDefault) {
+    x = placement.rect.left;
+    y = placement.rect.top;
+    width = placement.rect.width();
+    height = placement.rect.height();
+  }
+  hwnd_ = CreateWindowExW(0, kMainWindowClass, L"(Untitled) - Zelomat", WS_OVERLAPPEDWINDOW, x, y, width, height,
+                          nullptr, nullptr, instance, this);
   if (!hwnd_) return false;
-  ShowWindow(hwnd_, show);
-  UpdateWindow(hwnd_);
+  if (!hidden) {
+    ShowWindow(hwnd_, show);
+    UpdateWindow(hwnd_);
+  }
   return true;
 }
 

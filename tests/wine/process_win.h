@@ -35,6 +35,7 @@ class Process {
     }
   }
   bool valid() const { return handle_ != nullptr; }
+  DWORD id() const { return handle_ ? GetProcessId(handle_) : 0; }
   bool Wait(DWORD ms, DWORD* exit_code) {
     if (WaitForSingleObject(handle_, ms) != WAIT_OBJECT_0) return false;
     return GetExitCodeProcess(handle_, exit_code) != 0;
@@ -43,6 +44,12 @@ class Process {
  private:
   HANDLE handle_ = nullptr;
 };
+
+// The Zelomat.exe under test, set by main() from the command line.
+inline std::wstring& ZelomatExe() {
+  static std::wstring exe;
+  return exe;
+}
 
 // ctest hands over host paths ("/work/..."); Wine sees the host root as Z:.
 inline std::wstring WindowsPath(const char* arg) {

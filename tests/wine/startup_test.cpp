@@ -9,10 +9,8 @@
 
 namespace {
 
-std::wstring g_exe;
-
 TEST(Startup, ShowsMainWindowAndClosesCleanly) {
-  zelo::test::Process p = zelo::test::Process::Start(g_exe, L"");
+  zelo::test::Process p = zelo::test::Process::Start(zelo::test::ZelomatExe(), L"");
   ASSERT_TRUE(p.valid());
   HWND main = zelo::test::WaitForWindow(L"Zelomat", nullptr, 10000);
   ASSERT_NE(main, nullptr) << "no window of class \"Zelomat\" appeared";
@@ -33,6 +31,6 @@ int main(int argc, char** argv) {
     fprintf(stderr, "usage: wine_tests PATH-TO-Zelomat.exe\n");
     return 2;
   }
-  g_exe = zelo::test::WindowsPath(argv[1]);
+  zelo::test::ZelomatExe() = zelo::test::WindowsPath(argv[1]);
   return RUN_ALL_TESTS();
 }
