@@ -15,7 +15,7 @@ PACKAGES=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   g++-mingw-w64-x86-64-posix
-  wine wine64 xvfb x11-utils xauth
+  wine wine64 xvfb x11-utils xauth procps
 )
 
 log() { printf '[setup] %s\n' "$*" >&2; }

@@ -1,5 +1,6 @@
-// Program entry: reads the command line, creates the main window (hidden for
-// a command-line run), opens and runs the named script, runs the message loop
+// Program entry: puts the settings in the registry, reads the command line,
+// writes the missing setting defaults, creates the main window (hidden for a
+// command-line run), opens and runs the named script, runs the message loop
 // and returns the exit code.
 #include <windows.h>
 #include <commctrl.h>
@@ -8,7 +9,11 @@
 #include <cstdlib>
 #include <string>
 
-#include "ui/ansi_text_win.h"
+#include "base/ansi_text_win.h"
+#include "settings/defaults.h"
+#include "settings/dialog_font_win.h"
+#include "settings/registry_settings_win.h"
+#include "settings/settings.h"
 #include "ui/command_line.h"
 #include "ui/exit_code.h"
 #include "ui/main_window_win.h"
@@ -56,6 +61,8 @@ zelo::MainWindowPlacement ChoosePlacement() {
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
+  zelo::RegistrySettings registry;
+  zelo::UseSettings(&registry);
   ComSession com;
   INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_WIN95_CLASSES};
   InitCommonControlsEx(&controls);
@@ -65,6 +72,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
   zelo::ApplyLogSwitch(command_line);
   zelo::SetStartBits(command_line.start_bits);
   const bool hidden = (command_line.start_bits & zelo::START_HIDDEN) != 0;
+  zelo::WriteSettingDefaults(false, {zelo::DialogFontHeight(), nullptr});
 
   zelo::MainWindow window;
   if (!window.Create(instance, ChoosePlacement(), hidden, show)) {

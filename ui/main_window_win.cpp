@@ -1,27 +1,91 @@
 #include "ui/main_window_win.h"
 
+#include <commctrl.h>
+
+#include <cstdio>
+
+#include "base/text.h"
+#include "base/ansi_text_win.h"
+
 namespace zelo {
 
+namespace {
+
+constexpr int kStatusId = 10;
+constexpr int kTabsId = 11;
+constexpr int kListId = 12;
+constexpr int kOutputId = 13;
+constexpr int kOutputHeight = 120;
+
+HMENU BuildMenu() {
+  HMENU bar = CreateMenu();
+  HMENU file = CreatePopupMenu();
+  AppendMenuW(file, MF_STRING, CMD_NEW, L"&New\tCtrl+N");
+  AppendMenuW(file, MF_STRING, CMD_OPEN, L"&Open...\tCtrl+O");
+  AppendMenuW(file, MF_STRING, CMD_SAVE, L"&Save\tCtrl+S");
+  AppendMenuW(file, MF_STRING, CMD_SAVE_AS, L"Save &As...");
+  AppendMenuW(file, MF_STRING, CMD_CLOSE, L"&Close");
+  AppendMenuW(file, MF_SEPARATOR, 0, nullptr);
+  AppendMenuW(file, MF_STRING, CMD_EXIT, L"E&xit");
+  AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(file), L"&File");
+  HMENU run = CreatePopupMenu();
+  AppendMenuW(run, MF_STRING, CMD_RUN, L"&Run\tF5");
+  AppendMenuW(run, MF_STRING, CMD_RUN_FROM_HERE, L"Run From &Here\tF6");
+  AppendMenuW(run, MF_STRING, CMD_RUN_SINGLE_STEP, L"Run &Single Step\tF7");
+  AppendMenuW(run, MF_STRING, CMD_PAUSE, L"&Pause");
+  AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(run), L"&Run");
+  return bar;
+}
+
+HACCEL BuildAccelerators() {
+  ACCEL keys[] = {
+      {FVIRTKEY | FCONTROL, 'N', CMD_NEW},           {FVIRTKEY | FCONTROL, 'O', CMD_OPEN},
+      {FVIRTKEY | FCONTROL, 'S', CMD_SAVE},          {FVIRTKEY, VK_F5, CMD_RUN},
+      {FVIRTKEY, VK_F6, CMD_RUN_FROM_HERE},          {FVIRTKEY, VK_F7, CMD_RUN_SINGLE_STEP},
+      {FVIRTKEY | FCONTROL, VK_PAUSE, CMD_PAUSE_FORCE},
+  };
+  return CreateAcceleratorTableW(keys, static_cast<int>(sizeof keys / sizeof keys[0]));
+}
+
+// The text a grid row shows for a step: the comment of a "Comment" step, else
+// its text, on one line.
+std::string RowDetails(const StepRecord& s) {
+  std::string t = EqualsNoCase(s.action, "Comment") ? s.comment.str() : s.text.str();
+  for (char& c : t)
+    if (c == '\r' || c == '\n' || c == '\t') c = ' ';
+  return t;
+}
+
+}  // namespace
+
+MainWindow::MainWindow() : seam_(this), workspace_(&seam_) {}
+
 bool MainWindow::Create(HINSTANCE instance, const MainWindowPlacement& placement, bool hidden, int show) {
+  INITCOMMONCONTROLSEX icc = {sizeof icc, ICC_LISTVIEW_CLASSES | ICC_TAB_CLASSES | ICC_BAR_CLASSES};
+  InitCommonControlsEx(&icc);
   WNDCLASSEXW wc = {};
   wc.cbSize = sizeof wc;
   wc.lpfnWndProc = &MainWindow::WindowProc;
   wc.hInstance = instance;
   wc.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
-  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
   wc.lpszClassName = kMainWindowClass;
   if (!RegisterClassExW(&wc)) return false;
-  workspace_.slots[0].file_name = kUntitled;
-  int x = CW_USEDEFAULT, y = CW_USEDEFAULT, width = CW_USEDEFAULT, height = CW_USEDEFAULT;
+  accelerators_ = BuildAccelerators();
+  int x = CW_USEDEFAULT, y = CW_USEDEFAULT, width = 900, height = 640;
   if (placement.kind != PlacementKind::SystemDefault) {
     x = placement.rect.left;
     y = placement.rect.top;
     width = placement.rect.width();
     height = placement.rect.height();
   }
-  hwnd_ = CreateWindowExW(0, kMainWindowClass, L"(Untitled) - Zelomat", WS_OVERLAPPEDWINDOW, x, y, width, height,
-                          nullptr, nullptr, instance, this);
+  hwnd_ = CreateWindowExW(0, kMainWindowClass, L"Zelomat", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, x, y, width, height,
+                          nullptr, BuildMenu(), instance, this);
   if (!hwnd_) return false;
+  if (!CreateChildren()) return false;
+  workspace_.slots[0].file_name = kUntitled;
+  AddTab(0, kUntitled);
+  SetTitle(std::string(kUntitled) + " - Zelomat");
   if (!hidden) {
     ShowWindow(hwnd_, show);
     UpdateWindow(hwnd_);
@@ -29,12 +93,60 @@ bool MainWindow::Create(HINSTANCE instance, const MainWindowPlacement& placement
   return true;
 }
 
+bool MainWindow::CreateChildren() {
+  HINSTANCE inst = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(hwnd_, GWLP_HINSTANCE));
+  status_ = CreateWindowExW(0, STATUSCLASSNAMEW, L"", WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP, 0, 0, 0, 0, hwnd_,
+                            reinterpret_cast<HMENU>(kStatusId), inst, nullptr);
+  tabs_ = CreateWindowExW(0, WC_TABCONTROLW, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, 0, 0, 0, hwnd_,
+                          reinterpret_cast<HMENU>(kTabsId), inst, nullptr);
+  // A virtual list: the rows are read from the step array when drawn, so a
+  // script of fifty thousand steps shows at once.
+  list_ = CreateWindowExW(WS_EX_CLIENTEDGE, WC_LISTVIEWW, L"",
+                          WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_OWNERDATA | LVS_SHOWSELALWAYS, 0, 0, 0, 0, hwnd_,
+                          reinterpret_cast<HMENU>(kListId), inst, nullptr);
+  output_ = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"",
+                            WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL, 0, 0, 0,
+                            0, hwnd_, reinterpret_cast<HMENU>(kOutputId), inst, nullptr);
+  if (!status_ || !tabs_ || !list_ || !output_) return false;
+  ListView_SetExtendedListViewStyle(list_, LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES);
+  struct Column {
+    const wchar_t* title;
+    int width;
+  } columns[] = {{L"Step", 50}, {L"Action", 200}, {L"Details", 400}, {L"On Failure", 180}};
+  for (int i = 0; i < 4; ++i) {
+    LVCOLUMNW c = {};
+    c.mask = LVCF_TEXT | LVCF_WIDTH;
+    c.pszText = const_cast<wchar_t*>(columns[i].title);
+    c.cx = columns[i].width;
+    ListView_InsertColumn(list_, i, &c);
+  }
+  Layout();
+  return true;
+}
+
+void MainWindow::Layout() {
+  RECT rc;
+  GetClientRect(hwnd_, &rc);
+  SendMessageW(status_, WM_SIZE, 0, 0);
+  RECT sr;
+  GetWindowRect(status_, &sr);
+  int status_h = sr.bottom - sr.top;
+  int w = rc.right, h = rc.bottom - status_h;
+  int tab_h = 26;
+  int out_h = h > 3 * kOutputHeight ? kOutputHeight : h / 4;
+  MoveWindow(tabs_, 0, 0, w, tab_h, TRUE);
+  MoveWindow(list_, 0, tab_h, w, h - tab_h - out_h, TRUE);
+  MoveWindow(output_, 0, h - out_h, w, out_h, TRUE);
+}
+
 int MainWindow::RunMessageLoop() {
   MSG msg;
   while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+    if (accelerators_ && TranslateAcceleratorW(hwnd_, accelerators_, &msg)) continue;
     TranslateMessage(&msg);
     DispatchMessageW(&msg);
   }
+  if (accelerators_) DestroyAcceleratorTable(accelerators_);
   return static_cast<int>(msg.wParam);
 }
 
@@ -42,23 +154,110 @@ LRESULT CALLBACK MainWindow::WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM l
   if (msg == WM_NCCREATE) {
     auto* cs = reinterpret_cast<CREATESTRUCTW*>(lp);
     SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(cs->lpCreateParams));
+    reinterpret_cast<MainWindow*>(cs->lpCreateParams)->hwnd_ = hwnd;
   }
   auto* self = reinterpret_cast<MainWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-  if (self) {
-    self->hwnd_ = hwnd;
-    return self->Handle(msg, wp, lp);
-  }
+  if (self) return self->Handle(msg, wp, lp);
   return DefWindowProcW(hwnd, msg, wp, lp);
 }
 
 LRESULT MainWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
+    case WM_SIZE:
+      if (list_) Layout();
+      return 0;
+    case WM_NOTIFY: {
+      auto* hdr = reinterpret_cast<NMHDR*>(lp);
+      if (hdr->hwndFrom == list_ && hdr->code == LVN_GETDISPINFOW) {
+        OnGetDispInfo(reinterpret_cast<NMLVDISPINFOW*>(lp));
+        return 0;
+      }
+      break;
+    }
+    case WM_COMMAND:
+      if (LOWORD(wp) == CMD_EXIT) {
+        DestroyWindow(hwnd_);
+        return 0;
+      }
+      break;
     case WM_DESTROY:
       PostQuitMessage(0);
       return 0;
     default:
-      return DefWindowProcW(hwnd_, msg, wp, lp);
+      break;
   }
+  return DefWindowProcW(hwnd_, msg, wp, lp);
+}
+
+void MainWindow::OnGetDispInfo(NMLVDISPINFOW* info) {
+  if (!(info->item.mask & LVIF_TEXT)) return;
+  ScriptSlot& slot = workspace_.current_slot();
+  int row = info->item.iItem;
+  if (row < 0 || row >= slot.step_count) return;
+  const StepRecord& s = slot.steps[static_cast<size_t>(row)];
+  std::string text;
+  switch (info->item.iSubItem) {
+    case 0: text = std::to_string(row + 1); break;
+    case 1: text = std::string(s.indents * 2, ' ') + s.action.str(); break;
+    case 2: text = RowDetails(s); break;
+    case 3: text = s.onfail.str(); break;
+  }
+  cell_ = AnsiToWide(text);
+  lstrcpynW(info->item.pszText, cell_.c_str(), info->item.cchTextMax);
+}
+
+void MainWindow::SetStatusText(std::string_view text) {
+  if (status_) SendMessageW(status_, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(AnsiToWide(text).c_str()));
+}
+
+void MainWindow::SetTitle(std::string_view title) { SetWindowTextW(hwnd_, AnsiToWide(title).c_str()); }
+
+void MainWindow::AddTab(int slot, std::string_view text) {
+  std::wstring w = AnsiToWide(text);
+  TCITEMW item = {};
+  item.mask = TCIF_TEXT;
+  item.pszText = w.data();
+  TabCtrl_InsertItem(tabs_, slot, &item);
+}
+
+void MainWindow::SetTabText(int slot, std::string_view text) {
+  std::wstring w = AnsiToWide(text);
+  TCITEMW item = {};
+  item.mask = TCIF_TEXT;
+  item.pszText = w.data();
+  TabCtrl_SetItem(tabs_, slot, &item);
+}
+
+void MainWindow::RemoveTab(int slot) { TabCtrl_DeleteItem(tabs_, slot); }
+void MainWindow::SelectTab(int slot) { TabCtrl_SetCurSel(tabs_, slot); }
+
+void MainWindow::SelectRows(const std::vector<int>& rows) {
+  ListView_SetItemState(list_, -1, 0, LVIS_SELECTED | LVIS_FOCUSED);
+  for (int r : rows) ListView_SetItemState(list_, r, LVIS_SELECTED, LVIS_SELECTED);
+  if (!rows.empty()) {
+    ListView_SetItemState(list_, rows.front(), LVIS_FOCUSED, LVIS_FOCUSED);
+    ListView_EnsureVisible(list_, rows.front(), FALSE);
+  }
+}
+
+std::vector<int> MainWindow::SelectedRows() const {
+  std::vector<int> rows;
+  for (int i = ListView_GetNextItem(list_, -1, LVNI_SELECTED); i >= 0; i = ListView_GetNextItem(list_, i, LVNI_SELECTED))
+    rows.push_back(i);
+  return rows;
+}
+
+void MainWindow::RefreshList() {
+  ListView_SetItemCountEx(list_, workspace_.current_slot().step_count, LVSICF_NOSCROLL);
+  InvalidateRect(list_, nullptr, TRUE);
+}
+
+void MainWindow::AppendOutput(std::string_view text) {
+  std::wstring w = AnsiToWide(text);
+  int len = GetWindowTextLengthW(output_);
+  SendMessageW(output_, EM_SETSEL, len, len);
+  SendMessageW(output_, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(w.c_str()));
+  SendMessageW(output_, EM_SCROLLCARET, 0, 0);
 }
 
 }  // namespace zelo

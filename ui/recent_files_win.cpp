@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "ui/ansi_text_win.h"
+#include "base/ansi_text_win.h"
 #include "ui/recent_files.h"
 
 namespace zelo {

@@ -2,18 +2,13 @@
 
 #include <string>
 
-#include "model/script_slot.h"
+#include "base/ansi_text_win.h"
+#include "model/script_commands.h"
+#include "model/script_file.h"
+#include "model/slots.h"
 #include "settings/settings.h"
-#include "ui/ansi_text_win.h"
 
 namespace zelo {
-
-namespace {
-void ShowStartupError(const std::string& text) {
-  std::wstring wide = AnsiToWide(text);
-  MessageBoxW(nullptr, wide.c_str(), L"Zelomat Error", MB_OK | MB_ICONWARNING | MB_TASKMODAL | MB_SETFOREGROUND);
-}
-}  // namespace
 
 void MainWindowStartup::SetUserVariable(std::string_view name, std::string_view value) {
   // Called once the main window exists, so that in local variable mode the
@@ -24,22 +19,28 @@ void MainWindowStartup::SetUserVariable(std::string_view name, std::string_view 
 }
 
 bool MainWindowStartup::LoadScript(std::string_view path) {
-  if (loader_) return loader_(path);
-  ShowStartupError("Unable to open " + std::string(path) + "\n\nThis build of Zelomat cannot load script files.");
-  return false;
+  Workspace& ws = window_.workspace();
+  // The empty "(Untitled)" script of a fresh start gives its slot up.
+  int slot = FindFreeSlot(ws);
+  if (slot < 0) return false;
+  long bytes = 0;
+  int steps = LoadScriptFile(ws, path, slot, &bytes);
+  const ScriptSlot& loaded = ws.slots[static_cast<std::size_t>(slot)];
+  // The loader has shown why it failed and taken the file off the recent list.
+  if (loaded.is_free()) return false;
+  ws.seam().AddRecentFile(loaded.file_name.view());
+  ws.seam().SetStatusText(OpenedStatusText(loaded.file_name.view(), bytes, steps));
+  return true;
 }
 
-void MainWindowStartup::OpenUntitled() {
-  ScriptSlot& slot = window_.workspace().slots[0];
-  CloseScriptSteps(slot);
-  slot.undo.clear();
-  slot.file_name = kUntitled;
-  SetWindowTextW(window_.hwnd(), L"(Untitled) - Zelomat");
-}
+void MainWindowStartup::OpenUntitled() { EnsureOpenScript(window_.workspace()); }
 
 bool MainWindowStartup::StartRun() {
   if (run_starter_) return run_starter_();
-  ShowStartupError("Unable to run the script\n\nThis build of Zelomat cannot run scripts.");
+  // No run engine is linked into this build yet: say so rather than act as if
+  // the script had run.
+  MessageBoxW(nullptr, L"Unable to run the script\n\nThis build of Zelomat cannot run scripts.", L"Zelomat Error",
+              MB_OK | MB_ICONWARNING | MB_TASKMODAL | MB_SETFOREGROUND);
   return false;
 }
 

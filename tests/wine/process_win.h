@@ -45,12 +45,6 @@ class Process {
   HANDLE handle_ = nullptr;
 };
 
-// The Zelomat.exe under test, set by main() from the command line.
-inline std::wstring& ZelomatExe() {
-  static std::wstring exe;
-  return exe;
-}
-
 // ctest hands over host paths ("/work/..."); Wine sees the host root as Z:.
 inline std::wstring WindowsPath(const char* arg) {
   std::string s(arg);
@@ -73,6 +67,19 @@ inline HWND WaitForWindow(const wchar_t* cls, const wchar_t* title, DWORD ms) {
     HWND h = FindWindowW(cls, title);
     if (h) return h;
     if (GetTickCount() - start > ms) return nullptr;
+    Sleep(50);
+  }
+}
+
+// Polls until the window's title reads as expected (the program sets it after
+// creating the window).
+inline bool WaitForTitle(HWND h, const std::wstring& expected, DWORD ms) {
+  DWORD start = GetTickCount();
+  for (;;) {
+    wchar_t title[512] = {};
+    GetWindowTextW(h, title, 512);
+    if (expected == title) return true;
+    if (GetTickCount() - start > ms) return false;
     Sleep(50);
   }
 }

@@ -1,0 +1,79 @@
+#include "ui/win_editor_seam_win.h"
+
+#include "ui/main_window_win.h"
+#include "ui/recent_files_win.h"
+#include "ui/win_handles_win.h"
+#include "base/ansi_text_win.h"
+
+namespace zelo {
+
+MessageAnswer WinEditorSeam::ShowMessage(std::string_view text, std::string_view caption, MessageButtons buttons,
+                                         MessageIcon icon) {
+  // Task-modal and in front: the user must see it even while another program
+  // has the focus during a run.
+  UINT flags = MB_TASKMODAL | MB_SETFOREGROUND;
+  switch (buttons) {
+    case MessageButtons::Ok: flags |= MB_OK; break;
+    case MessageButtons::YesNo: flags |= MB_YESNO; break;
+    case MessageButtons::YesNoCancel: flags |= MB_YESNOCANCEL; break;
+  }
+  switch (icon) {
+    case MessageIcon::Information: flags |= MB_ICONINFORMATION; break;
+    case MessageIcon::Warning: flags |= MB_ICONWARNING; break;
+    case MessageIcon::Error: flags |= MB_ICONERROR; break;
+    case MessageIcon::Question: flags |= MB_ICONQUESTION; break;
+    case MessageIcon::None: break;
+  }
+  int r = MessageBoxW(nullptr, AnsiToWide(text).c_str(), AnsiToWide(caption).c_str(), flags);
+  switch (r) {
+    case IDYES: return MessageAnswer::Yes;
+    case IDNO: return MessageAnswer::No;
+    case IDCANCEL: return MessageAnswer::Cancel;
+    default: return MessageAnswer::Ok;
+  }
+}
+
+void WinEditorSeam::SetStatusText(std::string_view text) { window_->SetStatusText(text); }
+void WinEditorSeam::Beep() { MessageBeep(MB_OK); }
+void WinEditorSeam::SetWindowTitle(std::string_view title) { window_->SetTitle(title); }
+void WinEditorSeam::AddTab(int slot, std::string_view text) { window_->AddTab(slot, text); }
+void WinEditorSeam::SetTabText(int slot, std::string_view text) { window_->SetTabText(slot, text); }
+void WinEditorSeam::RemoveTab(int slot) { window_->RemoveTab(slot); }
+void WinEditorSeam::SelectTab(int slot) { window_->SelectTab(slot); }
+void WinEditorSeam::SetUndoState(bool, std::string_view) {}  // the Edit menu arrives with the full editor
+void WinEditorSeam::SelectRows(const std::vector<int>& rows) { window_->SelectRows(rows); }
+void WinEditorSeam::RefreshList() { window_->RefreshList(); }
+void WinEditorSeam::ClearPropertySheet() {}  // the property sheet arrives with the full editor
+void WinEditorSeam::ShowProgress(bool) {}
+void WinEditorSeam::SetProgress(int) {}
+
+std::string WinEditorSeam::GetClipboardText() {
+  ClipboardLock clip(window_->hwnd());
+  if (!clip.open()) return std::string();
+  HANDLE h = GetClipboardData(CF_UNICODETEXT);
+  if (!h) return std::string();
+  GlobalLock lock(h);
+  if (!lock.get()) return std::string();
+  return WideToAnsi(static_cast<const wchar_t*>(lock.get()));
+}
+
+bool WinEditorSeam::SetClipboardText(std::string_view text) {
+  std::wstring w = AnsiToWide(text);
+  ClipboardLock clip(window_->hwnd());
+  if (!clip.open() || !EmptyClipboard()) return false;
+  GlobalBlock block(GMEM_MOVEABLE, (w.size() + 1) * sizeof(wchar_t));
+  if (!block.get()) return false;
+  {
+    GlobalLock lock(block.get());
+    if (!lock.get()) return false;
+    memcpy(lock.get(), w.c_str(), (w.size() + 1) * sizeof(wchar_t));
+  }
+  if (!SetClipboardData(CF_UNICODETEXT, block.get())) return false;
+  block.release();  // the clipboard owns it now
+  return true;
+}
+
+void WinEditorSeam::AddRecentFile(std::string_view path) { NoteRecentFile(path); }
+void WinEditorSeam::RemoveRecentFile(std::string_view path) { ForgetRecentFile(path); }
+
+}  // namespace zelo

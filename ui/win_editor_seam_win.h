@@ -1,0 +1,41 @@
+// The editor seam of the Windows build: message boxes, the status bar, tabs,
+// the grid and the clipboard of the main window.
+#pragma once
+
+#include <windows.h>
+
+#include "model/editor_seam.h"
+
+namespace zelo {
+
+class MainWindow;
+
+class WinEditorSeam : public EditorSeam {
+ public:
+  explicit WinEditorSeam(MainWindow* window) : window_(window) {}
+
+  MessageAnswer ShowMessage(std::string_view text, std::string_view caption, MessageButtons buttons,
+                            MessageIcon icon) override;
+  void SetStatusText(std::string_view text) override;
+  void Beep() override;
+  void SetWindowTitle(std::string_view title) override;
+  void AddTab(int slot, std::string_view text) override;
+  void SetTabText(int slot, std::string_view text) override;
+  void RemoveTab(int slot) override;
+  void SelectTab(int slot) override;
+  void SetUndoState(bool enabled, std::string_view menu_text) override;
+  void SelectRows(const std::vector<int>& rows) override;
+  void RefreshList() override;
+  void ClearPropertySheet() override;
+  void ShowProgress(bool visible) override;
+  void SetProgress(int percent) override;
+  std::string GetClipboardText() override;
+  bool SetClipboardText(std::string_view text) override;
+  void AddRecentFile(std::string_view path) override;
+  void RemoveRecentFile(std::string_view path) override;
+
+ private:
+  MainWindow* window_;
+};
+
+}  // namespace zelo
