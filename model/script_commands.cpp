@@ -3,6 +3,7 @@
 #include "base/printf_text.h"
 #include "model/script_file.h"
 #include "model/slot_names.h"
+#include "model/undo.h"
 
 namespace zelo {
 
@@ -25,12 +26,7 @@ bool SaveCommand(Workspace& ws, int slot_index) {
                      "Zelomat Error", MessageButtons::Ok, MessageIcon::Warning);
     return false;
   }
-  std::vector<UndoRecord>().swap(slot.undo);
-  if (slot_index == ws.current) {
-    seam.SetUndoState(false, "Undo\tCtrl+Z");
-    seam.SetWindowTitle(SlotWindowTitle(slot));
-  }
-  seam.SetTabText(slot_index, SlotTabText(slot));
+  ClearUndo(ws, slot_index);  // title, tab and Undo command follow
   seam.AddRecentFile(slot.file_name.view());
   seam.SetStatusText(PrintfText("\"%s\" has been saved  (%li bytes)", slot.file_name.c_str(), bytes));
   return true;

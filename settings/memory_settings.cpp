@@ -1,79 +1,88 @@
 #include "settings/memory_settings.h"
 
-#include "base/text.h"
-
 namespace zelo {
 
 namespace {
-std::string Lower(std::string_view s) {
-  std::string r(s);
-  for (char& c : r) c = AsciiLower(c);
-  return r;
+// Case folding as the registry applies it to names written in the Windows
+// Latin-1 code page: ASCII, the accented letters 0xC0-0xDE and the few
+// letter pairs of 0x8A-0x9F.
+char FoldCase(char c) {
+  unsigned char u = static_cast<unsigned char>(c);
+  if (u >= 'A' && u <= 'Z') return static_cast<char>(u + 32);
+  if (u >= 0xC0 && u <= 0xDE && u != 0xD7) return static_cast<char>(u + 32);
+  if (u == 0x8A || u == 0x8C || u == 0x8E) return static_cast<char>(u + 16);
+  if (u == 0x9F) return static_cast<char>(0xFF);
+  return c;
 }
-std::string_view StripSlashes(std::string_view k) {
-  while (!k.empty() && k.back() == '\\') k.remove_suffix(1);
-  while (!k.empty() && k.front() == '\\') k.remove_prefix(1);
-  return k;
+std::string Fold(std::string_view s) {
+  std::string r(s);
+  for (char& c : r) c = FoldCase(c);
+  return r;
 }
 }  // namespace
 
 bool MemorySettings::Get(SettingsRoot root, std::string_view key, std::string_view name, StoredValue* out) {
   ++get_calls_;
   auto& t = tree(root);
-  auto k = t.find(Lower(StripSlashes(key)));
+  auto k = t.find(Fold(TrimKeyPath(key)));
   if (k == t.end()) return false;
-  auto v = k->second.values.find(Lower(name));
+  auto v = k->second.values.find(Fold(name));
   if (v == k->second.values.end()) return false;
   if (out) *out = v->second.second;
   return true;
 }
 
 bool MemorySettings::Set(SettingsRoot root, std::string_view key, std::string_view name, const StoredValue& value) {
-  key = StripSlashes(key);
+  key = TrimKeyPath(key);
   auto& t = tree(root);
   // Create every missing key on the path, as the registry does.
-  for (std::size_t p = 0;; ++p) {
+  t[std::string()];
+  for (std::size_t p = 0; !key.empty(); ++p) {
     p = key.find('\\', p);
     std::string_view part = p == std::string_view::npos ? key : key.substr(0, p);
-    auto& k = t[Lower(part)];
+    auto& k = t[Fold(part)];
     if (k.name.empty()) k.name = std::string(part);
     if (p == std::string_view::npos) break;
   }
-  auto& values = t[Lower(key)].values;
-  values[Lower(name)] = {std::string(name), value};
+  auto& slot = t[Fold(key)].values[Fold(name)];
+  if (slot.first.empty()) slot.first = std::string(name);  // a rewrite keeps the name's first spelling
+  slot.second = value;
   return true;
 }
 
 bool MemorySettings::DeleteValue(SettingsRoot root, std::string_view key, std::string_view name) {
   auto& t = tree(root);
-  auto k = t.find(Lower(StripSlashes(key)));
+  auto k = t.find(Fold(TrimKeyPath(key)));
   if (k == t.end()) return false;
-  return k->second.values.erase(Lower(name)) > 0;
+  return k->second.values.erase(Fold(name)) > 0;
 }
 
 bool MemorySettings::DeleteKey(SettingsRoot root, std::string_view key) {
   auto& t = tree(root);
-  std::string lk = Lower(StripSlashes(key));
-  if (t.find(lk) == t.end()) return false;
-  std::string prefix = lk + "\\";
-  for (auto it = t.begin(); it != t.end();) {
-    if (it->first == lk || it->first.compare(0, prefix.size(), prefix) == 0)
+  std::string fk = Fold(TrimKeyPath(key));
+  if (fk.empty() || t.find(fk) == t.end()) return false;
+  std::string prefix = fk + "\\";
+  for (auto it = t.lower_bound(fk); it != t.end();) {
+    if (it->first == fk || it->first.compare(0, prefix.size(), prefix) == 0)
       it = t.erase(it);
+    else if (it->first.compare(0, fk.size(), fk) == 0)
+      ++it;  // a sibling such as "key2" sorts between "key" and "key\..."
     else
-      ++it;
+      break;
   }
   return true;
 }
 
 bool MemorySettings::KeyExists(SettingsRoot root, std::string_view key) {
   auto& t = tree(root);
-  return t.find(Lower(StripSlashes(key))) != t.end();
+  std::string fk = Fold(TrimKeyPath(key));
+  return fk.empty() || t.find(fk) != t.end();
 }
 
 std::vector<std::string> MemorySettings::ValueNames(SettingsRoot root, std::string_view key) {
   std::vector<std::string> names;
   auto& t = tree(root);
-  auto k = t.find(Lower(StripSlashes(key)));
+  auto k = t.find(Fold(TrimKeyPath(key)));
   if (k == t.end()) return names;
   for (auto& v : k->second.values) names.push_back(v.second.first);
   return names;
@@ -82,9 +91,10 @@ std::vector<std::string> MemorySettings::ValueNames(SettingsRoot root, std::stri
 std::vector<std::string> MemorySettings::SubKeys(SettingsRoot root, std::string_view key) {
   std::vector<std::string> names;
   auto& t = tree(root);
-  std::string prefix = Lower(StripSlashes(key)) + "\\";
-  for (auto& [lk, k] : t) {
-    if (lk.compare(0, prefix.size(), prefix) != 0) continue;
+  std::string fk = Fold(TrimKeyPath(key));
+  std::string prefix = fk.empty() ? std::string() : fk + "\\";
+  for (auto& [path, k] : t) {
+    if (path.empty() || path.compare(0, prefix.size(), prefix) != 0) continue;
     std::string_view rest = std::string_view(k.name).substr(prefix.size());
     if (rest.find('\\') == std::string_view::npos) names.emplace_back(rest);
   }

@@ -1,4 +1,8 @@
-// In-memory settings store for native tests and the command-line tools.
+// In-memory settings store for native tests and the command-line tools. It
+// behaves as the registry does where callers can tell: names compare without
+// regard to case (letters of the Windows Latin-1 code page included), writing
+// creates every missing key on the path, deleting a key takes everything below
+// it, and the root itself can be neither deleted nor copied.
 #pragma once
 
 #include <map>
@@ -22,10 +26,10 @@ class MemorySettings : public SettingsBackend {
 
  private:
   struct Key {
-    std::string name;                                  // as first written
-    std::map<std::string, std::pair<std::string, StoredValue>> values;  // lower-case name -> (name, value)
+    std::string name;                                                   // as first written
+    std::map<std::string, std::pair<std::string, StoredValue>> values;  // folded name -> (name, value)
   };
-  using Tree = std::map<std::string, Key>;  // lower-case full key path -> key
+  using Tree = std::map<std::string, Key>;  // folded full key path -> key; "" is the root
   Tree& tree(SettingsRoot root) { return root == SettingsRoot::CurrentUser ? hkcu_ : hklm_; }
   Tree hkcu_, hklm_;
   int get_calls_ = 0;

@@ -29,6 +29,7 @@ void Split(std::string_view path, std::string_view* key, std::string_view* name)
   }
 }
 
+// Digits beyond what 32 bits hold wrap around, as a stored DWORD would.
 int32_t LeadingNumber(std::string_view s) {
   uint32_t v = 0;
   for (char c : s) {
@@ -78,10 +79,11 @@ int32_t ReadSetting(std::string_view path, std::string* text, std::size_t max_le
   if (!Settings().Get(root, key, name, &v)) return 0;
   switch (v.kind) {
     case ValueKind::Dword:
-      if (text) *text = std::to_string(v.number).substr(0, max_len);
+      // Signed, as every reader of a stored number (variables included) shows it.
+      if (text) *text = std::to_string(static_cast<int32_t>(v.number)).substr(0, max_len);
       return static_cast<int32_t>(v.number);
     case ValueKind::Binary:
-      return static_cast<int32_t>(v.data.size());
+      return static_cast<int32_t>(v.data.size() < max_len ? v.data.size() : max_len);
     case ValueKind::MultiString: {
       std::string s;
       for (char c : v.data) {
@@ -145,7 +147,8 @@ bool WriteSettingBinary(std::string_view path, std::string_view bytes, SettingsR
 bool DeleteSetting(std::string_view path, SettingsRoot root) {
   std::string_view key, name;
   Split(path, &key, &name);
-  if (Settings().DeleteValue(root, key, name)) return true;
+  // An empty name would be the key's unnamed value; the caller means the key.
+  if (!name.empty() && Settings().DeleteValue(root, key, name)) return true;
   if (path.size() > kMaxPath) path = path.substr(0, kMaxPath);
   return Settings().DeleteKey(root, path);
 }

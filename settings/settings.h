@@ -30,10 +30,11 @@ inline bool SettingExists(std::string_view path, SettingsRoot root = SettingsRoo
   return SettingSize(path, root) > 0;
 }
 
-// Reads a number or text setting. A DWORD gives its number (text: its decimal
-// form); a string gives the number of its leading digits (text: the string cut
-// to max_len characters; a multi-string's separators become CR LF); a binary
-// value gives its length. Missing: 0 and an empty text.
+// Reads a number or text setting. A DWORD gives its number (text: its signed
+// decimal form); a string gives the number of its leading digits (text: the
+// string cut to max_len characters; a multi-string's separators become CR LF);
+// a binary value gives the length a copy of at most max_len bytes would have.
+// Missing key or value: 0 and an empty text.
 int32_t ReadSetting(std::string_view path, std::string* text = nullptr, std::size_t max_len = 1023,
                     SettingsRoot root = SettingsRoot::CurrentUser);
 inline std::string ReadSettingText(std::string_view path, std::size_t max_len = 1023,
@@ -42,7 +43,8 @@ inline std::string ReadSettingText(std::string_view path, std::size_t max_len = 
   ReadSetting(path, &t, max_len, root);
   return t;
 }
-// Copies a binary value, at most max_len bytes; returns the copied length.
+// Copies a binary value, at most max_len bytes; returns the copied length. A
+// DWORD gives its four bytes (low byte first), a string its characters.
 std::size_t ReadSettingBinary(std::string_view path, std::string* bytes, std::size_t max_len,
                               SettingsRoot root = SettingsRoot::CurrentUser);
 
@@ -50,7 +52,8 @@ std::size_t ReadSettingBinary(std::string_view path, std::string* bytes, std::si
 bool WriteSetting(std::string_view path, std::string_view text, SettingsRoot root = SettingsRoot::CurrentUser);
 bool WriteSettingNumber(std::string_view path, uint32_t number, SettingsRoot root = SettingsRoot::CurrentUser);
 bool WriteSettingBinary(std::string_view path, std::string_view bytes, SettingsRoot root = SettingsRoot::CurrentUser);
-// Removes the value the path names, or, when there is no such value, the key.
+// Removes the value the path names, or, when there is no such value, the key
+// with everything below it. A path ending in a backslash names the key.
 bool DeleteSetting(std::string_view path, SettingsRoot root = SettingsRoot::CurrentUser);
 
 }  // namespace zelo

@@ -1,6 +1,7 @@
 // The settings store seam: where settings and user variables are kept. The
 // Windows build stores them in the registry; tests and the native tools keep
-// them in memory. Key and value names compare without regard to case.
+// them in memory. Key and value names compare without regard to case. Key
+// paths are relative to the root; an empty path is the root itself.
 #pragma once
 
 #include <cstdint>
@@ -34,6 +35,17 @@ class SettingsBackend {
   virtual bool KeyExists(SettingsRoot root, std::string_view key) = 0;
   virtual std::vector<std::string> ValueNames(SettingsRoot root, std::string_view key) = 0;
   virtual std::vector<std::string> SubKeys(SettingsRoot root, std::string_view key) = 0;
+  // Copies every value and sub-key of from into to, creating to when missing
+  // and overwriting values of the same name; from stays as it is. Copying a
+  // key into itself or below itself is refused. This generic walk copies the
+  // kinds above; a backend that holds other kinds overrides it to keep them.
+  virtual bool CopyKey(SettingsRoot root, std::string_view from, std::string_view to);
 };
+
+// Key paths compare like registry paths: without regard to case, and
+// ignoring leading and trailing backslashes.
+std::string_view TrimKeyPath(std::string_view key);
+// Whether key is inner or lies below it.
+bool IsSameOrBelowKey(std::string_view key, std::string_view inner);
 
 }  // namespace zelo

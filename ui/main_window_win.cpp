@@ -5,7 +5,7 @@
 #include <cstdio>
 
 #include "base/text.h"
-#include "ui/win_text_win.h"
+#include "base/ansi_text_win.h"
 
 namespace zelo {
 
@@ -60,7 +60,7 @@ std::string RowDetails(const StepRecord& s) {
 
 MainWindow::MainWindow() : seam_(this), workspace_(&seam_) {}
 
-bool MainWindow::Create(HINSTANCE instance, int show) {
+bool MainWindow::Create(HINSTANCE instance, const MainWindowPlacement& placement, bool hidden, int show) {
   INITCOMMONCONTROLSEX icc = {sizeof icc, ICC_LISTVIEW_CLASSES | ICC_TAB_CLASSES | ICC_BAR_CLASSES};
   InitCommonControlsEx(&icc);
   WNDCLASSEXW wc = {};
@@ -72,15 +72,24 @@ bool MainWindow::Create(HINSTANCE instance, int show) {
   wc.lpszClassName = kMainWindowClass;
   if (!RegisterClassExW(&wc)) return false;
   accelerators_ = BuildAccelerators();
-  hwnd_ = CreateWindowExW(0, kMainWindowClass, L"Zelomat", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, CW_USEDEFAULT,
-                          CW_USEDEFAULT, 900, 640, nullptr, BuildMenu(), instance, this);
+  int x = CW_USEDEFAULT, y = CW_USEDEFAULT, width = 900, height = 640;
+  if (placement.kind != PlacementKind::SystemDefault) {
+    x = placement.rect.left;
+    y = placement.rect.top;
+    width = placement.rect.width();
+    height = placement.rect.height();
+  }
+  hwnd_ = CreateWindowExW(0, kMainWindowClass, L"Zelomat", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, x, y, width, height,
+                          nullptr, BuildMenu(), instance, this);
   if (!hwnd_) return false;
   if (!CreateChildren()) return false;
   workspace_.slots[0].file_name = kUntitled;
   AddTab(0, kUntitled);
   SetTitle(std::string(kUntitled) + " - Zelomat");
-  ShowWindow(hwnd_, show);
-  UpdateWindow(hwnd_);
+  if (!hidden) {
+    ShowWindow(hwnd_, show);
+    UpdateWindow(hwnd_);
+  }
   return true;
 }
 
@@ -193,18 +202,18 @@ void MainWindow::OnGetDispInfo(NMLVDISPINFOW* info) {
     case 2: text = RowDetails(s); break;
     case 3: text = s.onfail.str(); break;
   }
-  cell_ = ToWide(text);
+  cell_ = AnsiToWide(text);
   lstrcpynW(info->item.pszText, cell_.c_str(), info->item.cchTextMax);
 }
 
 void MainWindow::SetStatusText(std::string_view text) {
-  if (status_) SendMessageW(status_, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(ToWide(text).c_str()));
+  if (status_) SendMessageW(status_, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(AnsiToWide(text).c_str()));
 }
 
-void MainWindow::SetTitle(std::string_view title) { SetWindowTextW(hwnd_, ToWide(title).c_str()); }
+void MainWindow::SetTitle(std::string_view title) { SetWindowTextW(hwnd_, AnsiToWide(title).c_str()); }
 
 void MainWindow::AddTab(int slot, std::string_view text) {
-  std::wstring w = ToWide(text);
+  std::wstring w = AnsiToWide(text);
   TCITEMW item = {};
   item.mask = TCIF_TEXT;
   item.pszText = w.data();
@@ -212,7 +221,7 @@ void MainWindow::AddTab(int slot, std::string_view text) {
 }
 
 void MainWindow::SetTabText(int slot, std::string_view text) {
-  std::wstring w = ToWide(text);
+  std::wstring w = AnsiToWide(text);
   TCITEMW item = {};
   item.mask = TCIF_TEXT;
   item.pszText = w.data();
@@ -244,7 +253,7 @@ void MainWindow::RefreshList() {
 }
 
 void MainWindow::AppendOutput(std::string_view text) {
-  std::wstring w = ToWide(text);
+  std::wstring w = AnsiToWide(text);
   int len = GetWindowTextLengthW(output_);
   SendMessageW(output_, EM_SETSEL, len, len);
   SendMessageW(output_, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(w.c_str()));

@@ -1,8 +1,9 @@
 #include "ui/win_editor_seam_win.h"
 
 #include "ui/main_window_win.h"
+#include "ui/recent_files_win.h"
 #include "ui/win_handles_win.h"
-#include "ui/win_text_win.h"
+#include "base/ansi_text_win.h"
 
 namespace zelo {
 
@@ -15,6 +16,7 @@ MessageAnswer WinEditorSeam::ShowMessage(std::string_view text, std::string_view
     case MessageButtons::Ok: flags |= MB_OK; break;
     case MessageButtons::YesNo: flags |= MB_YESNO; break;
     case MessageButtons::YesNoCancel: flags |= MB_YESNOCANCEL; break;
+    case MessageButtons::OkCancel: flags |= MB_OKCANCEL; break;
   }
   switch (icon) {
     case MessageIcon::Information: flags |= MB_ICONINFORMATION; break;
@@ -23,7 +25,7 @@ MessageAnswer WinEditorSeam::ShowMessage(std::string_view text, std::string_view
     case MessageIcon::Question: flags |= MB_ICONQUESTION; break;
     case MessageIcon::None: break;
   }
-  int r = MessageBoxW(nullptr, ToWide(text).c_str(), ToWide(caption).c_str(), flags);
+  int r = MessageBoxW(nullptr, AnsiToWide(text).c_str(), AnsiToWide(caption).c_str(), flags);
   switch (r) {
     case IDYES: return MessageAnswer::Yes;
     case IDNO: return MessageAnswer::No;
@@ -53,11 +55,11 @@ std::string WinEditorSeam::GetClipboardText() {
   if (!h) return std::string();
   GlobalLock lock(h);
   if (!lock.get()) return std::string();
-  return FromWide(static_cast<const wchar_t*>(lock.get()));
+  return WideToAnsi(static_cast<const wchar_t*>(lock.get()));
 }
 
 bool WinEditorSeam::SetClipboardText(std::string_view text) {
-  std::wstring w = ToWide(text);
+  std::wstring w = AnsiToWide(text);
   ClipboardLock clip(window_->hwnd());
   if (!clip.open() || !EmptyClipboard()) return false;
   GlobalBlock block(GMEM_MOVEABLE, (w.size() + 1) * sizeof(wchar_t));
@@ -72,7 +74,7 @@ bool WinEditorSeam::SetClipboardText(std::string_view text) {
   return true;
 }
 
-void WinEditorSeam::AddRecentFile(std::string_view) {}
-void WinEditorSeam::RemoveRecentFile(std::string_view) {}
+void WinEditorSeam::AddRecentFile(std::string_view path) { NoteRecentFile(path); }
+void WinEditorSeam::RemoveRecentFile(std::string_view path) { ForgetRecentFile(path); }
 
 }  // namespace zelo

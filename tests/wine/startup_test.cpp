@@ -5,14 +5,12 @@
 
 #include <string>
 
-#include "tests/wine/process_win.h"
+#include "tests/wine/harness_win.h"
 
 namespace {
 
-std::wstring g_exe;
-
 TEST(Startup, ShowsMainWindowAndClosesCleanly) {
-  zelo::test::Process p = zelo::test::Process::Start(g_exe, L"");
+  zelo::test::Process p = zelo::test::Process::Start(zelo::test::ProgramPath(), L"");
   ASSERT_TRUE(p.valid());
   HWND main = zelo::test::WaitForWindow(L"Zelomat", nullptr, 10000);
   ASSERT_NE(main, nullptr) << "no window of class \"Zelomat\" appeared";
@@ -23,14 +21,36 @@ TEST(Startup, ShowsMainWindowAndClosesCleanly) {
   EXPECT_EQ(code, 0u);
 }
 
+// Reads a number straight from the registry, past the program's own store.
+bool RegistryNumber(const wchar_t* key, const wchar_t* name, DWORD* out) {
+  DWORD size = sizeof *out;
+  return RegGetValueW(HKEY_CURRENT_USER, key, name, RRF_RT_REG_DWORD, nullptr, out, &size) == ERROR_SUCCESS;
+}
+
+TEST(Startup, WritesMissingDefaultsAndRepairsTheStopKey) {
+  ASSERT_TRUE(zelo::test::SetZelomatNumber("StopKey", 0));
+  ASSERT_TRUE(zelo::test::SetZelomatNumber("Speed", 3));
+  zelo::test::DeleteZelomatValue("MaxUndo");
+
+  zelo::test::Process p = zelo::test::Process::Start(zelo::test::ProgramPath(), L"");
+  ASSERT_TRUE(p.valid());
+  HWND main = zelo::test::WaitForWindow(L"Zelomat", nullptr, 10000);
+  ASSERT_NE(main, nullptr);
+  PostMessageW(main, WM_CLOSE, 0, 0);
+  DWORD code = 0;
+  ASSERT_TRUE(p.Wait(10000, &code));
+
+  DWORD value = 0;
+  ASSERT_TRUE(RegistryNumber(L"SOFTWARE\\Zelomat", L"StopKey", &value));
+  EXPECT_EQ(value, 19u);
+  ASSERT_TRUE(RegistryNumber(L"SOFTWARE\\Zelomat", L"MaxUndo", &value));
+  EXPECT_EQ(value, 500u);
+  ASSERT_TRUE(RegistryNumber(L"SOFTWARE\\Zelomat", L"Speed", &value));
+  EXPECT_EQ(value, 3u);  // a stored option is kept
+  zelo::test::SetZelomatNumber("Speed", 5);  // back to its default for the tests that follow
+  ASSERT_TRUE(RegistryNumber(L"SOFTWARE\\Zelomat\\Palettes\\Properties", L"RowHeight", &value));
+  EXPECT_GT(value, 6u);
+}
+
 }  // namespace
 
-int main(int argc, char** argv) {
-  ::testing::InitGoogleTest(&argc, argv);
-  if (argc < 2) {
-    fprintf(stderr, "usage: wine_tests PATH-TO-Zelomat.exe\n");
-    return 2;
-  }
-  g_exe = zelo::test::WindowsPath(argv[1]);
-  return RUN_ALL_TESTS();
-}

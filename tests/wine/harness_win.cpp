@@ -1,0 +1,144 @@
+#include "tests/wine/harness_win.h"
+
+#include <cstdio>
+#include <vector>
+
+namespace zelo::test {
+
+namespace {
+std::wstring g_program;
+
+std::wstring Wide(const std::string& s) {
+  int n = MultiByteToWideChar(CP_ACP, 0, s.c_str(), -1, nullptr, 0);
+  std::wstring w(static_cast<size_t>(n), L'\0');
+  MultiByteToWideChar(CP_ACP, 0, s.c_str(), -1, w.data(), n);
+  w.resize(static_cast<size_t>(n - 1));
+  return w;
+}
+
+class Key {
+ public:
+  Key() {
+    if (RegCreateKeyExW(HKEY_CURRENT_USER, L"SOFTWARE\\Zelomat", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &h_,
+                        nullptr) != ERROR_SUCCESS)
+      h_ = nullptr;
+  }
+  ~Key() {
+    if (h_) RegCloseKey(h_);
+  }
+  Key(const Key&) = delete;
+  Key& operator=(const Key&) = delete;
+  HKEY get() const { return h_; }
+
+ private:
+  HKEY h_;
+};
+
+void RemoveTree(const std::wstring& dir) {
+  WIN32_FIND_DATAW fd;
+  HANDLE h = FindFirstFileW((dir + L"\\*").c_str(), &fd);
+  if (h != INVALID_HANDLE_VALUE) {
+    do {
+      std::wstring name = fd.cFileName;
+      if (name == L"." || name == L"..") continue;
+      std::wstring full = dir + L"\\" + name;
+      if (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+        RemoveTree(full);
+      } else {
+        SetFileAttributesW(full.c_str(), FILE_ATTRIBUTE_NORMAL);
+        DeleteFileW(full.c_str());
+      }
+    } while (FindNextFileW(h, &fd));
+    FindClose(h);
+  }
+  RemoveDirectoryW(dir.c_str());
+}
+}  // namespace
+
+void SetProgramPath(const std::wstring& path) { g_program = path; }
+const std::wstring& ProgramPath() { return g_program; }
+
+ScratchFolder::ScratchFolder() {
+  char tmp[MAX_PATH];
+  GetTempPathA(MAX_PATH, tmp);
+  static int counter = 0;
+  char name[MAX_PATH];
+  snprintf(name, sizeof name, "%szelotest_%lu_%d", tmp, GetCurrentProcessId(), ++counter);
+  path_ = name;
+  CreateDirectoryA(path_.c_str(), nullptr);
+}
+
+ScratchFolder::~ScratchFolder() { RemoveTree(Wide(path_)); }
+
+bool WriteTextFile(const std::string& path, const std::string& bytes) {
+  FILE* f = fopen(path.c_str(), "wb");
+  if (!f) return false;
+  bool ok = fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
+  return fclose(f) == 0 && ok;
+}
+
+bool ReadTextFile(const std::string& path, std::string* bytes) {
+  bytes->clear();
+  FILE* f = fopen(path.c_str(), "rb");
+  if (!f) return false;
+  char buf[4096];
+  size_t n;
+  while ((n = fread(buf, 1, sizeof buf, f)) > 0) bytes->append(buf, n);
+  fclose(f);
+  return true;
+}
+
+bool FileExists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+bool SetZelomatString(const std::string& name, const std::string& value) {
+  Key k;
+  std::wstring v = Wide(value);
+  return k.get() && RegSetValueExW(k.get(), Wide(name).c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(v.c_str()),
+                                   static_cast<DWORD>((v.size() + 1) * sizeof(wchar_t))) == ERROR_SUCCESS;
+}
+
+bool SetZelomatNumber(const std::string& name, DWORD value) {
+  Key k;
+  return k.get() && RegSetValueExW(k.get(), Wide(name).c_str(), 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value),
+                                   sizeof value) == ERROR_SUCCESS;
+}
+
+bool DeleteZelomatValue(const std::string& name) {
+  Key k;
+  return k.get() && RegDeleteValueW(k.get(), Wide(name).c_str()) == ERROR_SUCCESS;
+}
+
+bool GetZelomatString(const std::string& name, std::string* value) {
+  Key k;
+  value->clear();
+  if (!k.get()) return false;
+  wchar_t buf[2048];
+  DWORD size = sizeof buf - sizeof(wchar_t), type = 0;
+  if (RegQueryValueExW(k.get(), Wide(name).c_str(), nullptr, &type, reinterpret_cast<BYTE*>(buf), &size) !=
+      ERROR_SUCCESS)
+    return false;
+  buf[size / sizeof(wchar_t)] = L'\0';
+  int n = WideCharToMultiByte(CP_ACP, 0, buf, -1, nullptr, 0, nullptr, nullptr);
+  value->resize(static_cast<size_t>(n));
+  WideCharToMultiByte(CP_ACP, 0, buf, -1, value->data(), n, nullptr, nullptr);
+  value->resize(static_cast<size_t>(n - 1));
+  return true;
+}
+
+std::string ScriptText(const std::string& steps) {
+  return "<?xml version=\"1.0\" ?>\r\n<Zelomat>\r\n" + steps + "</Zelomat>";
+}
+
+RunResult RunProgram(const std::string& args, const std::string& log_path, DWORD timeout_ms) {
+  RunResult r;
+  SetZelomatString("Logfile", log_path);
+  SetZelomatNumber("Log", 1);
+  DeleteFileA(log_path.c_str());
+  Process p = Process::Start(ProgramPath(), Wide(args));
+  if (!p.valid()) return r;
+  r.finished = p.Wait(timeout_ms, &r.exit_code);
+  ReadTextFile(log_path, &r.log);
+  return r;
+}
+
+}  // namespace zelo::test
