@@ -233,6 +233,21 @@ void RunEngine::StopRun(int slot, StopHow how) {
   CleanUp(slot);
 }
 
+bool RunEngine::ForceStop() {
+  int slot;
+  {
+    std::lock_guard<std::mutex> lock(mutex_);
+    slot = active_ ? running_slot_ : -1;
+  }
+  if (slot < 0) return false;
+  set_run_repeats(slot, kNoRepeats);
+  // A run that ended by itself meanwhile has cleaned up on its own.
+  if (!ForceEnd()) return false;
+  WriteLogText(run_texts::kForciblyTerminated);
+  CleanUp(slot);
+  return true;
+}
+
 bool RunEngine::ForceEnd() {
   std::lock_guard<std::mutex> lock(mutex_);
   const uint64_t id = live_run_id_.load();

@@ -59,6 +59,10 @@ class RunEngine {
   // a run thread was started.
   bool StartRun(int slot, RunCommand command, bool user_start);
   void StopRun(int slot, StopHow how);
+  // The forced stop without the question, for a program that is closing and
+  // whose run did not stop when asked: ends the run thread at once, ends the
+  // repeats and cleans up. False when no run was active.
+  bool ForceStop();
   // Logs the step's line, takes the step start time and shows the step.
   void AnnounceStep(int slot, int index);
 

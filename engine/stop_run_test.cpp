@@ -192,6 +192,38 @@ TEST_F(StopRunTest, ForcedStopDuringAStepDelayRunsNoFurtherStep) {
   EXPECT_EQ(Log().find("[STEP 2]"), std::string::npos);
 }
 
+TEST_F(StopRunTest, ForceStopEndsTheRunWithoutAsking) {
+  AddStep("Type", CAT_KEYBOARD, "block");
+  AddStep("Comment");
+  engine.set_run_repeats(0, 5);
+  engine.StartRun(0, RunCommand::Run, false);
+  ASSERT_TRUE(WaitBlocked());
+  EXPECT_TRUE(engine.ForceStop());
+
+  EXPECT_TRUE(messages.All().empty());
+  EXPECT_FALSE(engine.RunActive());
+  EXPECT_EQ(system.terminations, 1);
+  EXPECT_EQ(engine.run_repeats(0), kNoRepeats);
+  EXPECT_EQ(input.releases, 1);
+  EXPECT_EQ(window.Calls().back(), "running 0");
+  EXPECT_TRUE(Log().size() > 0 && Log().substr(Log().size() - 29) == "\r\nRun forcibly terminated\r\n\r\n");
+  Release();
+  ASSERT_TRUE(engine.WaitUntilIdle(10000));
+  EXPECT_EQ(Calls(), (std::vector<int>{0}));
+  EXPECT_EQ(Occurrences(Log(), "Starting Run"), 1);
+}
+
+TEST_F(StopRunTest, ForceStopWithoutARunDoesNothing) {
+  AddStep("Comment");
+  RunAndWait();
+  const int releases = input.releases;
+  const std::string log = Log();
+  EXPECT_FALSE(engine.ForceStop());
+  EXPECT_EQ(input.releases, releases);
+  EXPECT_EQ(Log(), log);
+  EXPECT_EQ(system.terminations, 0);
+}
+
 TEST_F(StopRunTest, EngineCanRunAgainAfterAForcedStop) {
   AddStep("Comment", CAT_SYSTEM, "block");
   engine.StartRun(0, RunCommand::Run, true);
