@@ -1,0 +1,9 @@
+#include "actions/action_handlers.h"
+
+#include "actions/system_actions.h"
+
+namespace zelo {
+
+void InstallActionHandlers(HandlerTable& table) { table.Set(CAT_SYSTEM, &RunSystemStep); }
+
+}  // namespace zelo
