@@ -16,9 +16,11 @@
 #include "settings/settings.h"
 #include "ui/command_line.h"
 #include "engine/exit_code.h"
+#include "engine/run_log.h"
 #include "ui/main_window_win.h"
 #include "ui/startup_actions_win.h"
 #include "ui/startup_plan.h"
+#include "ui/timed_message_box_win.h"
 #include "ui/window_placement.h"
 
 namespace {
@@ -76,14 +78,31 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
 
   zelo::MainWindow window;
   if (!window.Create(instance, ChoosePlacement(), hidden, show)) {
-    MessageBoxW(nullptr, L"Unable to start Zelomat: Main window launch error", L"Zelomat Error",
-                MB_OK | MB_ICONWARNING | MB_TASKMODAL | MB_SETFOREGROUND);
+    const wchar_t* text = L"Unable to start Zelomat: Main window launch error";
+    const UINT flags = MB_OK | MB_ICONWARNING | MB_TASKMODAL | MB_SETFOREGROUND;
+    if (hidden) {
+      zelo::WriteLogAlways("%s\r\n", zelo::WideToAnsi(text).c_str());
+      zelo::TimedMessageBox(text, L"Zelomat Error", flags, zelo::WinEditorSeam::kUnattendedBoxMs);
+    } else {
+      MessageBoxW(nullptr, text, L"Zelomat Error", flags);
+    }
     zelo::SetExitCode(zelo::kExitStartFailed);
     return zelo::ProcessExitCode();
   }
 
+  zelo::RunEngine& run = window.run();
+  run.set_hidden_program(hidden);
+  run.set_variables_from_command_line((command_line.start_bits & zelo::START_VARIABLES) != 0);
   zelo::MainWindowStartup startup(window);
-  if (zelo::RunStartup(command_line, startup) == zelo::StartupOutcome::EndProgram) {
+  // Start-up runs the script it loaded into the first slot.
+  startup.set_run_starter([&run] { return run.StartRun(0, zelo::RunCommand::Run, true); });
+
+  // Nobody answers a hidden program's boxes: they go to the log and close
+  // themselves, so a scheduler is never kept waiting.
+  window.seam().SetUnattendedOnThisThread(hidden);
+  const zelo::StartupOutcome outcome = zelo::RunStartup(command_line, startup);
+  window.seam().SetUnattendedOnThisThread(false);
+  if (outcome == zelo::StartupOutcome::EndProgram) {
     DestroyWindow(window.hwnd());
     return zelo::ProcessExitCode();
   }

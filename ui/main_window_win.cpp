@@ -6,6 +6,7 @@
 
 #include "base/text.h"
 #include "base/ansi_text_win.h"
+#include "engine/exit_code.h"
 
 namespace zelo {
 
@@ -16,6 +17,18 @@ constexpr int kTabsId = 11;
 constexpr int kListId = 12;
 constexpr int kOutputId = 13;
 constexpr int kOutputHeight = 120;
+
+// Runs a function on the window's thread for OnMainThread; lParam points to it.
+constexpr UINT kMsgRunOnMainThread = WM_APP + 1;
+
+// The Output palette keeps the end of a long run's log: past kOutputMaxChars
+// its oldest lines go, down to about kOutputKeptChars.
+constexpr int kOutputMaxChars = 1 << 20;
+constexpr int kOutputKeptChars = 1 << 19;
+
+// Commands disabled while a run is active (Pause is the other way round).
+constexpr int kEditingCommands[] = {CMD_NEW,  CMD_OPEN, CMD_SAVE,          CMD_SAVE_AS,
+                                    CMD_CLOSE, CMD_RUN, CMD_RUN_FROM_HERE, CMD_RUN_SINGLE_STEP};
 
 HMENU BuildMenu() {
   HMENU bar = CreateMenu();
@@ -58,7 +71,7 @@ std::string RowDetails(const StepRecord& s) {
 
 }  // namespace
 
-MainWindow::MainWindow() : seam_(this), workspace_(&seam_) {}
+MainWindow::MainWindow() : seam_(this), workspace_(&seam_), run_(*this, workspace_) {}
 
 bool MainWindow::Create(HINSTANCE instance, const MainWindowPlacement& placement, bool hidden, int show) {
   INITCOMMONCONTROLSEX icc = {sizeof icc, ICC_LISTVIEW_CLASSES | ICC_TAB_CLASSES | ICC_BAR_CLASSES};
@@ -83,6 +96,7 @@ bool MainWindow::Create(HINSTANCE instance, const MainWindowPlacement& placement
                           nullptr, BuildMenu(), instance, this);
   if (!hwnd_) return false;
   if (!CreateChildren()) return false;
+  SetRunningState(false);
   workspace_.slots[0].file_name = kUntitled;
   AddTab(0, kUntitled);
   SetTitle(std::string(kUntitled) + " - Zelomat");
@@ -108,6 +122,8 @@ bool MainWindow::CreateChildren() {
                             WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL, 0, 0, 0,
                             0, hwnd_, reinterpret_cast<HMENU>(kOutputId), inst, nullptr);
   if (!status_ || !tabs_ || !list_ || !output_) return false;
+  // Beyond the default 32K characters; AppendOutput keeps it bounded.
+  SendMessageW(output_, EM_SETLIMITTEXT, 0, 0);
   ListView_SetExtendedListViewStyle(list_, LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES);
   struct Column {
     const wchar_t* title;
@@ -175,11 +191,21 @@ LRESULT MainWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
       break;
     }
     case WM_COMMAND:
-      if (LOWORD(wp) == CMD_EXIT) {
-        DestroyWindow(hwnd_);
+      if (OnCommand(LOWORD(wp))) return 0;
+      break;
+    case WM_TIMER:
+      if (wp == kStopTimerId) {
+        KillTimer(hwnd_, kStopTimerId);
+        SendMessageW(hwnd_, WM_COMMAND, CMD_PAUSE_FORCE, 0);
         return 0;
       }
       break;
+    case kMsgRunOnMainThread:
+      (*reinterpret_cast<const std::function<void()>*>(lp))();
+      return 1;
+    case WM_CLOSE:
+      OnClose();
+      return 0;
     case WM_DESTROY:
       PostQuitMessage(0);
       return 0;
@@ -187,6 +213,50 @@ LRESULT MainWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
       break;
   }
   return DefWindowProcW(hwnd_, msg, wp, lp);
+}
+
+bool MainWindow::OnCommand(int command) {
+  RunEngine& engine = run_.engine();
+  const int slot = workspace_.current;
+  switch (command) {
+    case CMD_RUN: engine.StartRun(slot, RunCommand::Run, true); return true;
+    case CMD_RUN_FROM_HERE: engine.StartRun(slot, RunCommand::RunFromHere, true); return true;
+    case CMD_RUN_SINGLE_STEP: engine.StartRun(slot, RunCommand::RunSingleStep, true); return true;
+    case CMD_PAUSE:
+      if (engine.RunActive()) engine.StopRun(slot, StopHow::PauseCommand);
+      return true;
+    case CMD_PAUSE_FORCE: engine.StopRun(slot, StopHow::PauseConfirm); return true;
+    case CMD_EXIT: OnClose(); return true;
+    default: return false;
+  }
+}
+
+void MainWindow::OnClose() {
+  if (closing_) return;  // a close while the run is being ended
+  closing_ = true;
+  const bool stopped = run_.StopForClose();
+  closing_ = false;
+  // A run thread that could not be ended must not outlive the memory it
+  // works on: the process ends here, with its exit code.
+  if (!stopped) ExitProcess(static_cast<UINT>(ProcessExitCode()));
+  DestroyWindow(hwnd_);
+}
+
+bool MainWindow::OnMainThread(const std::function<void()>& fn) {
+  if (!hwnd_) return false;
+  if (GetWindowThreadProcessId(hwnd_, nullptr) == GetCurrentThreadId()) {
+    fn();
+    return true;
+  }
+  return SendMessageW(hwnd_, kMsgRunOnMainThread, 0, reinterpret_cast<LPARAM>(&fn)) != 0;
+}
+
+void MainWindow::SetRunningState(bool running) {
+  HMENU menu = GetMenu(hwnd_);
+  if (!menu) return;
+  for (int command : kEditingCommands)
+    EnableMenuItem(menu, static_cast<UINT>(command), MF_BYCOMMAND | (running ? MF_GRAYED : MF_ENABLED));
+  EnableMenuItem(menu, CMD_PAUSE, MF_BYCOMMAND | (running ? MF_ENABLED : MF_GRAYED));
 }
 
 void MainWindow::OnGetDispInfo(NMLVDISPINFOW* info) {
@@ -206,8 +276,11 @@ void MainWindow::OnGetDispInfo(NMLVDISPINFOW* info) {
   lstrcpynW(info->item.pszText, cell_.c_str(), info->item.cchTextMax);
 }
 
-void MainWindow::SetStatusText(std::string_view text) {
-  if (status_) SendMessageW(status_, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(AnsiToWide(text).c_str()));
+void MainWindow::SetStatusText(std::string_view text) { SetStatusPart(0, text); }
+
+void MainWindow::SetStatusPart(int part, std::string_view text) {
+  if (status_ && part >= 0)
+    SendMessageW(status_, SB_SETTEXTW, static_cast<WPARAM>(part), reinterpret_cast<LPARAM>(AnsiToWide(text).c_str()));
 }
 
 void MainWindow::SetTitle(std::string_view title) { SetWindowTextW(hwnd_, AnsiToWide(title).c_str()); }
@@ -253,8 +326,21 @@ void MainWindow::RefreshList() {
 }
 
 void MainWindow::AppendOutput(std::string_view text) {
+  if (!output_) return;
   std::wstring w = AnsiToWide(text);
   int len = GetWindowTextLengthW(output_);
+  if (len + static_cast<int>(w.size()) > kOutputMaxChars) {
+    // Cut after a line end, so the palette never begins mid-line. Rare
+    // enough (every half megabyte) that reading the text back is cheap.
+    std::wstring all(static_cast<size_t>(len) + 1, L'\0');
+    all.resize(static_cast<size_t>(GetWindowTextW(output_, all.data(), len + 1)));
+    const size_t from = all.size() > static_cast<size_t>(kOutputKeptChars) ? all.size() - kOutputKeptChars : 0;
+    const size_t end_of_line = all.find(L'\n', from);
+    const size_t cut = end_of_line == std::wstring::npos ? all.size() : end_of_line + 1;
+    SendMessageW(output_, EM_SETSEL, 0, static_cast<LPARAM>(cut));
+    SendMessageW(output_, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(L""));
+    len = GetWindowTextLengthW(output_);
+  }
   SendMessageW(output_, EM_SETSEL, len, len);
   SendMessageW(output_, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(w.c_str()));
   SendMessageW(output_, EM_SCROLLCARET, 0, 0);

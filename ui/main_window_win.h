@@ -5,11 +5,14 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "model/workspace.h"
+#include "ui/command_ids.h"
+#include "ui/main_run_win.h"
 #include "ui/win_editor_seam_win.h"
 #include "ui/window_placement.h"
 
@@ -17,20 +20,8 @@ namespace zelo {
 
 inline constexpr wchar_t kMainWindowClass[] = L"Zelomat";
 
-// Menu and accelerator command ids.
-enum Command : int {
-  CMD_NEW = 100,
-  CMD_OPEN,
-  CMD_SAVE,
-  CMD_SAVE_AS,
-  CMD_CLOSE,
-  CMD_EXIT,
-  CMD_RUN = 200,
-  CMD_RUN_FROM_HERE,
-  CMD_RUN_SINGLE_STEP,
-  CMD_PAUSE,
-  CMD_PAUSE_FORCE,  // the second stage of Pause, sent by the main window to itself
-};
+// The timer after which the first press of Pause offers the forced stop.
+inline constexpr UINT_PTR kStopTimerId = 1;
 
 class MainWindow {
  public:
@@ -41,6 +32,13 @@ class MainWindow {
   int RunMessageLoop();
   HWND hwnd() const { return hwnd_; }
   Workspace& workspace() { return workspace_; }
+  WinEditorSeam& seam() { return seam_; }
+  RunEngine& run() { return run_.engine(); }
+
+  // Runs fn on the window's thread and waits for it: directly on that thread,
+  // through a sent message from others. False (fn not run) once the window
+  // is gone.
+  bool OnMainThread(const std::function<void()>& fn);
 
   // Called through the editor seam.
   void SetStatusText(std::string_view text);
@@ -52,6 +50,11 @@ class MainWindow {
   void SelectRows(const std::vector<int>& rows);
   void RefreshList();
   void AppendOutput(std::string_view text);
+  void SetStatusPart(int part, std::string_view text);
+  // Menus in the running state (Pause enabled, the editing commands and the
+  // Run commands disabled) or the editing state.
+  void SetRunningState(bool running);
+  std::vector<int> SelectedRows() const;
 
  private:
   static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
@@ -59,7 +62,8 @@ class MainWindow {
   bool CreateChildren();
   void Layout();
   void OnGetDispInfo(NMLVDISPINFOW* info);
-  std::vector<int> SelectedRows() const;
+  bool OnCommand(int command);
+  void OnClose();
 
   HWND hwnd_ = nullptr;
   HWND status_ = nullptr;
@@ -69,6 +73,8 @@ class MainWindow {
   HACCEL accelerators_ = nullptr;
   WinEditorSeam seam_;
   Workspace workspace_;
+  MainRun run_;  // after the workspace: its run thread uses the slots
+  bool closing_ = false;
   std::wstring cell_;  // keeps the text handed to the list view alive
 };
 

@@ -11,6 +11,7 @@
 #include <string>
 #include <string_view>
 
+#include "engine/run_state.h"
 #include "ui/command_line.h"
 
 namespace zelo {
@@ -64,7 +65,6 @@ bool ShouldShowSplash(uint32_t start_bits);
 bool IsFirstStart();
 
 // Decisions of the run engine.
-inline constexpr int32_t kRepeatForever = 2000000000;  // run-repeat counter of "Set Run Repeats" -1
 // "MinimizeStart" minimises the window when a run starts; a hidden window
 // stays hidden (minimising would show it on the task bar).
 bool ShouldMinimizeAtRunStart(uint32_t start_bits);

@@ -1,11 +1,28 @@
 #include "ui/win_editor_seam_win.h"
 
+#include "engine/run_log.h"
 #include "ui/main_window_win.h"
+#include "ui/timed_message_box_win.h"
 #include "ui/recent_files_win.h"
 #include "ui/win_handles_win.h"
 #include "base/ansi_text_win.h"
 
 namespace zelo {
+
+namespace {
+
+// A box's text as log lines: CR LF line ends.
+std::string LogLines(std::string_view text) {
+  std::string lines;
+  for (char c : text) {
+    if (c == '\r') continue;
+    if (c == '\n') lines += '\r';
+    lines += c;
+  }
+  return lines;
+}
+
+}  // namespace
 
 MessageAnswer WinEditorSeam::ShowMessage(std::string_view text, std::string_view caption, MessageButtons buttons,
                                          MessageIcon icon) {
@@ -25,7 +42,15 @@ MessageAnswer WinEditorSeam::ShowMessage(std::string_view text, std::string_view
     case MessageIcon::Question: flags |= MB_ICONQUESTION; break;
     case MessageIcon::None: break;
   }
-  int r = MessageBoxW(nullptr, AnsiToWide(text).c_str(), AnsiToWide(caption).c_str(), flags);
+  const std::wstring wide_text = AnsiToWide(text), wide_caption = AnsiToWide(caption);
+  int r;
+  if (buttons == MessageButtons::Ok && unattended_thread_.load() == GetCurrentThreadId()) {
+    // Written first, so the reason is there even if the program is killed.
+    WriteLogAlways("%s\r\n", LogLines(text).c_str());
+    r = TimedMessageBox(wide_text.c_str(), wide_caption.c_str(), flags, kUnattendedBoxMs);
+  } else {
+    r = MessageBoxW(nullptr, wide_text.c_str(), wide_caption.c_str(), flags);
+  }
   switch (r) {
     case IDYES: return MessageAnswer::Yes;
     case IDNO: return MessageAnswer::No;

@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <atomic>
+
 #include "model/editor_seam.h"
 
 namespace zelo {
@@ -34,8 +36,15 @@ class WinEditorSeam : public EditorSeam {
   void AddRecentFile(std::string_view path) override;
   void RemoveRecentFile(std::string_view path) override;
 
+  // A hidden program's start-up has nobody to answer its boxes: while on,
+  // an OK box shown on the calling thread also goes to the run log file and
+  // closes itself after kUnattendedBoxMs. Other threads are not affected.
+  void SetUnattendedOnThisThread(bool on) { unattended_thread_.store(on ? GetCurrentThreadId() : 0); }
+  static constexpr DWORD kUnattendedBoxMs = 10000;
+
  private:
   MainWindow* window_;
+  std::atomic<DWORD> unattended_thread_{0};
 };
 
 }  // namespace zelo
