@@ -8,84 +8,18 @@
 #include <string>
 
 #include "tests/wine/harness_win.h"
+#include "tests/wine/windows_win.h"
 
 namespace {
 
+using zelo::test::FindProcessWindow;
+using zelo::test::PressOk;
 using zelo::test::ProgramPath;
 using zelo::test::Process;
-
-struct WindowQuery {
-  DWORD pid;
-  const wchar_t* cls;
-  HWND found;
-};
-
-// A top-level window of the class that belongs to the process.
-HWND FindProcessWindow(DWORD pid, const wchar_t* cls) {
-  WindowQuery q{pid, cls, nullptr};
-  EnumWindows(
-      [](HWND h, LPARAM lp) -> BOOL {
-        auto* q = reinterpret_cast<WindowQuery*>(lp);
-        DWORD owner = 0;
-        GetWindowThreadProcessId(h, &owner);
-        wchar_t cls[64] = {};
-        GetClassNameW(h, cls, 64);
-        if (owner == q->pid && wcscmp(cls, q->cls) == 0) {
-          q->found = h;
-          return FALSE;
-        }
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&q));
-  return q.found;
-}
-
-HWND WaitForProcessWindow(DWORD pid, const wchar_t* cls, DWORD ms) {
-  DWORD start = GetTickCount();
-  for (;;) {
-    HWND h = FindProcessWindow(pid, cls);
-    if (h) return h;
-    if (GetTickCount() - start > ms) return nullptr;
-    Sleep(50);
-  }
-}
-
-std::wstring WindowText(HWND h) {
-  wchar_t buf[1024] = {};
-  GetWindowTextW(h, buf, 1024);
-  return buf;
-}
-
-// The message text of a message box: its longest static control.
-std::wstring MessageBoxText(HWND box) {
-  std::wstring best;
-  EnumChildWindows(
-      box,
-      [](HWND h, LPARAM lp) -> BOOL {
-        wchar_t cls[32] = {};
-        GetClassNameW(h, cls, 32);
-        if (_wcsicmp(cls, L"Static") == 0) {
-          std::wstring t = WindowText(h);
-          auto* best = reinterpret_cast<std::wstring*>(lp);
-          if (t.size() > best->size()) *best = t;
-        }
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&best));
-  return best;
-}
-
-// The box window exists a moment before its caption and text are filled in.
-std::wstring WaitForMessageBoxText(HWND box, DWORD ms) {
-  DWORD start = GetTickCount();
-  for (;;) {
-    std::wstring text = MessageBoxText(box);
-    if ((!text.empty() && !WindowText(box).empty()) || GetTickCount() - start > ms) return text;
-    Sleep(50);
-  }
-}
-
-void PressOk(HWND box) { PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0); }
+using zelo::test::WaitForMessageBoxText;
+using zelo::test::WaitForProcessWindow;
+using zelo::test::Wide;
+using zelo::test::WindowText;
 
 // Closes the program's main window and returns its exit code (99: it did not end).
 DWORD CloseProgram(Process& p, HWND main) {
@@ -101,13 +35,6 @@ DWORD StartAndClose(const std::wstring& args) {
   HWND main = p.valid() ? WaitForProcessWindow(p.id(), L"Zelomat", 10000) : nullptr;
   if (!main) return 99;
   return CloseProgram(p, main);
-}
-
-std::wstring Wide(const std::string& s) {
-  int n = MultiByteToWideChar(CP_ACP, 0, s.data(), static_cast<int>(s.size()), nullptr, 0);
-  std::wstring w(static_cast<size_t>(n), L'\0');
-  MultiByteToWideChar(CP_ACP, 0, s.data(), static_cast<int>(s.size()), w.data(), n);
-  return w;
 }
 
 bool RegistryText(const wchar_t* key, const wchar_t* name, std::wstring* out) {

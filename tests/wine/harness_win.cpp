@@ -5,9 +5,6 @@
 
 namespace zelo::test {
 
-namespace {
-std::wstring g_program;
-
 std::wstring Wide(const std::string& s) {
   int n = MultiByteToWideChar(CP_ACP, 0, s.c_str(), -1, nullptr, 0);
   std::wstring w(static_cast<size_t>(n), L'\0');
@@ -15,6 +12,9 @@ std::wstring Wide(const std::string& s) {
   w.resize(static_cast<size_t>(n - 1));
   return w;
 }
+
+namespace {
+std::wstring g_program;
 
 class Key {
  public:
@@ -125,16 +125,71 @@ bool GetZelomatString(const std::string& name, std::string* value) {
   return true;
 }
 
+bool GetZelomatNumber(const std::string& name, DWORD* value) {
+  Key k;
+  DWORD size = sizeof *value, type = 0;
+  return k.get() &&
+         RegQueryValueExW(k.get(), Wide(name).c_str(), nullptr, &type, reinterpret_cast<BYTE*>(value), &size) ==
+             ERROR_SUCCESS &&
+         type == REG_DWORD;
+}
+
+ScopedZelomatNumber::ScopedZelomatNumber(const std::string& name, DWORD value) : name_(name) {
+  had_ = GetZelomatNumber(name, &old_);
+  SetZelomatNumber(name, value);
+}
+
+ScopedZelomatNumber::~ScopedZelomatNumber() {
+  if (had_)
+    SetZelomatNumber(name_, old_);
+  else
+    DeleteZelomatValue(name_);
+}
+
+std::string StepXml(const std::string& action, const std::string& comment, const std::string& text, int status) {
+  std::string xml = "<step>\r\n\t<action>" + action + "</action>\r\n";
+  if (!text.empty()) xml += "\t<text>" + text + "</text>\r\n";
+  if (!comment.empty()) xml += "\t<comment>" + comment + "</comment>\r\n";
+  if (status) xml += "\t<status>" + std::to_string(status) + "</status>\r\n";
+  return xml + "</step>\r\n";
+}
+
 std::string ScriptText(const std::string& steps) {
   return "<?xml version=\"1.0\" ?>\r\n<Zelomat>\r\n" + steps + "</Zelomat>";
 }
 
+void UseLogFile(const std::string& path) {
+  SetZelomatString("Logfile", path);
+  SetZelomatNumber("Log", 1);
+  DeleteFileA(path.c_str());
+}
+
+bool WaitForLogText(const std::string& path, const std::string& needle, DWORD ms, std::string* log) {
+  std::string text;
+  const DWORD start = GetTickCount();
+  for (;;) {
+    ReadTextFile(path, &text);
+    if (text.find(needle) != std::string::npos || GetTickCount() - start > ms) break;
+    Sleep(50);
+  }
+  if (log) *log = text;
+  return text.find(needle) != std::string::npos;
+}
+
+int Occurrences(const std::string& text, const std::string& needle) {
+  int n = 0;
+  for (size_t p = text.find(needle); p != std::string::npos; p = text.find(needle, p + needle.size())) ++n;
+  return n;
+}
+
+Process StartProgram(const std::string& args, const std::string& log_path) {
+  UseLogFile(log_path);
+  return Process::Start(ProgramPath(), Wide(args));
+}
+
 RunResult RunProgram(const std::string& args, const std::string& log_path, DWORD timeout_ms) {
   RunResult r;
-  SetZelomatString("Logfile", log_path);
-  SetZelomatNumber("Log", 1);
-  DeleteFileA(log_path.c_str());
-  Process p = Process::Start(ProgramPath(), Wide(args));
+  Process p = StartProgram(args, log_path);
   if (!p.valid()) return r;
   r.finished = p.Wait(timeout_ms, &r.exit_code);
   ReadTextFile(log_path, &r.log);

@@ -26,14 +26,15 @@ class Process {
   Process(Process&& o) noexcept : handle_(o.handle_) { o.handle_ = nullptr; }
   Process(const Process&) = delete;
   Process& operator=(const Process&) = delete;
-  ~Process() {
-    if (handle_) {
-      DWORD code = 0;
-      // A test that failed half-way must not leave the program behind.
-      if (GetExitCodeProcess(handle_, &code) && code == STILL_ACTIVE) TerminateProcess(handle_, 99);
-      CloseHandle(handle_);
+  Process& operator=(Process&& o) noexcept {
+    if (this != &o) {
+      End();
+      handle_ = o.handle_;
+      o.handle_ = nullptr;
     }
+    return *this;
   }
+  ~Process() { End(); }
   bool valid() const { return handle_ != nullptr; }
   DWORD id() const { return handle_ ? GetProcessId(handle_) : 0; }
   bool Wait(DWORD ms, DWORD* exit_code) {
@@ -42,6 +43,15 @@ class Process {
   }
 
  private:
+  void End() {
+    if (!handle_) return;
+    DWORD code = 0;
+    // A test that failed half-way must not leave the program behind.
+    if (GetExitCodeProcess(handle_, &code) && code == STILL_ACTIVE) TerminateProcess(handle_, 99);
+    CloseHandle(handle_);
+    handle_ = nullptr;
+  }
+
   HANDLE handle_ = nullptr;
 };
 

@@ -1,0 +1,145 @@
+// Unattended runs of the real Zelomat.exe ("/r"): the log a run writes, the
+// exit code a scheduler sees, skipped steps and breakpoints, a failing step
+// and its box, and scripts that cannot be run.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <regex>
+#include <string>
+
+#include "tests/wine/harness_win.h"
+#include "tests/wine/windows_win.h"
+
+namespace zelo::test {
+namespace {
+
+// The log with every time of day ("9:05:07") written as "T", so whole logs
+// can be compared.
+std::string WithoutTimes(const std::string& log) {
+  static const std::regex time_of_day("\\b[0-9]{1,2}:[0-9]{2}:[0-9]{2}\\b");
+  return std::regex_replace(log, time_of_day, "T");
+}
+
+std::string Quoted(const std::string& path) { return "\"" + path + "\""; }
+
+class RunTest : public ::testing::Test {
+ protected:
+  RunTest() : default_code_("DefaultReturnCode", 0), log_level_("LogLevel", 0), restart_log_("RestartLog", 1) {}
+
+  std::string WriteScript(const std::string& steps, const std::string& name = "run.zxm") {
+    std::string path = dir_.File(name);
+    EXPECT_TRUE(WriteTextFile(path, ScriptText(steps)));
+    return path;
+  }
+  std::string LogPath() const { return dir_.File("log.txt"); }
+
+  ScratchFolder dir_;
+  ScopedZelomatNumber default_code_, log_level_, restart_log_;
+};
+
+TEST_F(RunTest, HiddenRunLogsEveryStepAndEndsWithTheDefaultCode) {
+  const std::string script = WriteScript(StepXml("Comment", "one") + StepXml("Comment", "half way: 50% done") +
+                                         StepXml("Comment", ""));
+  RunResult r = RunProgram("/r " + Quoted(script), LogPath(), 15000);
+  ASSERT_TRUE(r.finished) << "the hidden program stayed behind";
+  EXPECT_EQ(r.exit_code, 0u);
+  EXPECT_EQ(WithoutTimes(r.log),
+            "----------------------------------------\r\n"
+            "Starting Run at T for " + script + "\r\n"
+            "[STEP 1]: Comment \"one\"\r\n"
+            "[STEP 2]: Comment \"half way: 50% done\"\r\n"
+            "[STEP 3]: Comment \r\n"
+            "Run Completed at T (Elapsed Time: less than 1 second)\r\n\r\n");
+}
+
+TEST_F(RunTest, TheDefaultReturnCodeIsTheExitCode) {
+  ScopedZelomatNumber code("DefaultReturnCode", 5);
+  const std::string script = WriteScript(StepXml("Comment", "one"));
+  RunResult r = RunProgram("/r " + Quoted(script), LogPath(), 15000);
+  ASSERT_TRUE(r.finished);
+  EXPECT_EQ(r.exit_code, 5u);
+  EXPECT_NE(r.log.find("Run Completed at "), std::string::npos);
+}
+
+TEST_F(RunTest, SkippedStepsArePassedOverAndABreakpointEndsTheRun) {
+  ScopedZelomatNumber detailed("LogLevel", 1);
+  const std::string script =
+      WriteScript(StepXml("Comment", "a") + StepXml("Comment", "b", "", 1) + StepXml("Comment", "c") +
+                  StepXml("Comment", "d", "", 2) + StepXml("Comment", "e"));
+  RunResult r = RunProgram("/r " + Quoted(script), LogPath(), 15000);
+  ASSERT_TRUE(r.finished);
+  EXPECT_EQ(r.exit_code, 0u);
+  EXPECT_EQ(WithoutTimes(r.log),
+            "----------------------------------------\r\n"
+            "Starting Run at T for " + script + "\r\n"
+            "[STEP 1]: Comment \"a\"\r\n"
+            "Skipping [STEP 2]\r\n"
+            "[STEP 3]: Comment \"c\"\r\n"
+            "Breakpoint on [STEP 4]\r\n"
+            "Run Completed at T (Elapsed Time: less than 1 second)\r\n\r\n");
+}
+
+TEST_F(RunTest, AStepWithoutHandlerFailsTheRunAfterTheUserSawItsBox) {
+  const std::string script =
+      WriteScript(StepXml("Comment", "before") + StepXml("Type", "", "abc") + StepXml("Comment", "after"));
+  Process p = StartProgram("/r " + Quoted(script), LogPath());
+  ASSERT_TRUE(p.valid());
+  HWND box = WaitForProcessWindow(p.id(), L"#32770", 15000, L"Run Failure");
+  ASSERT_NE(box, nullptr) << "no \"Run Failure\" box appeared";
+  EXPECT_EQ(WaitForMessageBoxText(box, 5000), L"The \"Type\" action is not available in this version");
+  HWND main = FindProcessWindow(p.id(), L"Zelomat");
+  ASSERT_NE(main, nullptr);
+  EXPECT_FALSE(IsWindowVisible(main));
+  DWORD code = 99;
+  EXPECT_FALSE(p.Wait(0, &code)) << "the program ended before the box was answered";
+
+  PressOk(box);
+  ASSERT_TRUE(p.Wait(15000, &code)) << "the hidden program stayed behind";
+  EXPECT_EQ(code, 0u);
+  std::string log;
+  ReadTextFile(LogPath(), &log);
+  EXPECT_NE(log.find("[STEP 2]: Type \"abc\"\r\n"
+                     "\tERROR while running [STEP 2] Type: The \"Type\" action is not available in this version\r\n"
+                     "RUN FAILED\r\n"),
+            std::string::npos)
+      << log;
+  EXPECT_EQ(log.find("[STEP 3]"), std::string::npos);
+  EXPECT_EQ(log.find("Run Completed"), std::string::npos);
+}
+
+// Nobody is there to answer the box of a hidden run: it closes itself, its
+// text is in the log, and the scheduler gets code 2.
+TEST_F(RunTest, HiddenRunOfAMissingScriptLogsTheErrorAndEndsByItself) {
+  const std::string missing = dir_.File("missing.zxm");
+  Process p = StartProgram("/r " + Quoted(missing), LogPath());
+  ASSERT_TRUE(p.valid());
+  const DWORD start = GetTickCount();
+  HWND box = WaitForProcessWindow(p.id(), L"#32770", 15000);
+  EXPECT_NE(box, nullptr) << "the load error was not shown";
+  DWORD code = 99;
+  ASSERT_TRUE(p.Wait(25000, &code)) << "the hidden program waited for an answer";
+  EXPECT_GE(GetTickCount() - start, 9000u) << "the box did not stay for its time";
+  EXPECT_EQ(code, 2u);
+  std::string log;
+  ReadTextFile(LogPath(), &log);
+  EXPECT_EQ(log, "Unable to open file '" + missing + "'!\r\n\r\nPlease verify that the file exists (-1).\r\n");
+}
+
+TEST_F(RunTest, HiddenRunOfAnEmptyScriptLogsWhyAndEndsByItself) {
+  const std::string script = WriteScript("");
+  Process p = StartProgram("/r " + Quoted(script), LogPath());
+  ASSERT_TRUE(p.valid());
+  DWORD code = 99;
+  ASSERT_TRUE(p.Wait(25000, &code)) << "the hidden program waited for an answer";
+  EXPECT_EQ(code, 2u);
+  std::string log;
+  ReadTextFile(LogPath(), &log);
+  // The loader's warning first, then the refused run; each box closed by itself.
+  EXPECT_EQ(log,
+            "No valid XML actions were found\r\n"
+            "The file is empty.\r\n\r\nPlease add commands before using this feature.\r\n");
+}
+
+}  // namespace
+}  // namespace zelo::test
