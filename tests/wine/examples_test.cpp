@@ -1,0 +1,46 @@
+// Every example script runs to its end with "Zelomat.exe /r".
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "tests/wine/harness_win.h"
+
+namespace zelo::test {
+namespace {
+
+std::vector<std::string> ExampleScripts() {
+  const std::string folder = "Z:" ZELO_SOURCE_DIR "/examples";
+  std::string pattern = folder + "/*.zxm";
+  for (char& c : pattern)
+    if (c == '/') c = '\\';
+  std::vector<std::string> scripts;
+  WIN32_FIND_DATAA found;
+  HANDLE h = FindFirstFileA(pattern.c_str(), &found);
+  if (h == INVALID_HANDLE_VALUE) return scripts;
+  do {
+    scripts.push_back(pattern.substr(0, pattern.size() - 5) + found.cFileName);
+  } while (FindNextFileA(h, &found));
+  FindClose(h);
+  return scripts;
+}
+
+TEST(Examples, EveryExampleRunsToItsEnd) {
+  ScopedZelomatNumber default_code("DefaultReturnCode", 0);
+  const std::vector<std::string> scripts = ExampleScripts();
+  ASSERT_FALSE(scripts.empty()) << "no examples found";
+  ScratchFolder dir;
+  for (const std::string& script : scripts) {
+    RunResult r = RunProgram("/r \"" + script + "\"", dir.File("log.txt"), 15000);
+    ASSERT_TRUE(r.finished) << script;
+    EXPECT_EQ(r.exit_code, 0u) << script;
+    EXPECT_NE(r.log.find("Starting Run at "), std::string::npos) << script << "\n" << r.log;
+    EXPECT_NE(r.log.find("Run Completed at "), std::string::npos) << script << "\n" << r.log;
+    EXPECT_EQ(r.log.find("ERROR"), std::string::npos) << script << "\n" << r.log;
+  }
+}
+
+}  // namespace
+}  // namespace zelo::test
