@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Runs the script file benchmarks: an optimized native build without
-# sanitizers (build/bench) with Google Benchmark and the ratio run, then the
-# Windows build of the ratio run under Wine.
+# Runs the benchmarks: the script file benchmarks and the run loop, each in an
+# optimized native build without sanitizers (build/bench) with Google
+# Benchmark and a plain timing, then the Windows build of the timings under
+# Wine, then the real Zelomat.exe running a long script under Wine.
 set -euo pipefail
 ZELO_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$ZELO_ROOT"
@@ -19,3 +20,69 @@ cmake -S . -B build/win -G Ninja -DCMAKE_BUILD_TYPE=Release \
   -DCMAKE_TOOLCHAIN_FILE="$ZELO_ROOT/cmake/mingw-w64.cmake" >/dev/null
 cmake --build build/win --target script_file_ratios
 scripts/wine-exec.sh build/win/bench/script_file_ratios.exe
+
+echo "== run loop: native (Google Benchmark), then the standard-clock timing"
+cmake --build build/bench --target run_loop_bench run_loop_timing
+build/bench/bench/run_loop_bench --benchmark_min_time=1
+build/bench/bench/run_loop_timing
+echo "== run loop: Windows build under Wine"
+cmake --build build/win --target run_loop_timing Zelomat
+scripts/wine-exec.sh build/win/bench/run_loop_timing.exe
+
+# The real program end to end: "Zelomat.exe /r" on a script of 50,000 Comment
+# steps, against the same script with a breakpoint on its first step (start,
+# load and end without running a step); the difference is the run itself.
+echo "== Zelomat.exe /r under Wine: 50000 Comment steps"
+scripts/setup.sh >/dev/null 2>&1
+source scripts/wine-env.sh
+bench_dir=$(mktemp -d)
+trap 'rm -rf "$bench_dir"' EXIT
+write_script() {  # FILE FIRST-STATUS
+  awk -v first="$2" 'BEGIN {
+    printf "<?xml version=\"1.0\" ?>\r\n<Zelomat>\r\n"
+    for (i = 1; i <= 50000; i++) {
+      printf "<step>\r\n\t<action>Comment</action>\r\n\t<comment>step %d</comment>\r\n", i
+      if (i == 1 && first != 0) printf "\t<status>%d</status>\r\n", first
+      printf "</step>\r\n"
+    }
+    printf "</Zelomat>"
+  }' >"$1"
+}
+write_script "$bench_dir/run.zxm" 0
+write_script "$bench_dir/idle.zxm" 2
+seconds() {  # SCRIPT LOGGING-SWITCH
+  local start end
+  start=$(date +%s.%N)
+  wine build/win/ui/Zelomat.exe /r "Z:${1//\//\\}" "$2" </dev/null >/dev/null 2>&1
+  end=$(date +%s.%N)
+  awk -v s="$start" -v e="$end" 'BEGIN { print e - s }'
+}
+# The runs use their own log file and switch logging; both settings are put
+# back afterwards.
+old_logfile=$(wine reg query 'HKCU\Software\Zelomat' /v Logfile 2>/dev/null | tr -d '\r' |
+  sed -n 's/^ *Logfile *REG_[A-Z_]* *//p')
+old_log=$(wine reg query 'HKCU\Software\Zelomat' /v Log 2>/dev/null | tr -d '\r' |
+  sed -n 's/^ *Log *REG_DWORD *0x//p')
+wine reg add 'HKCU\Software\Zelomat' /v Logfile /t REG_SZ /d 'C:\zelo_bench_log.txt' /f >/dev/null 2>&1
+for switch in /f /L; do
+  runs=() idles=()
+  for _ in 1 2 3; do
+    runs+=("$(seconds "$bench_dir/run.zxm" "$switch")")
+    idles+=("$(seconds "$bench_dir/idle.zxm" "$switch")")
+  done
+  label=$([ "$switch" = /f ] && echo "logging off" || echo "logging on ")
+  awk -v label="$label" -v runs="${runs[*]}" -v idles="${idles[*]}" 'BEGIN {
+    n = split(runs, r, " "); split(idles, i, " ")
+    best_r = r[1]; best_i = i[1]
+    for (k = 2; k <= n; k++) { if (r[k] < best_r) best_r = r[k]; if (i[k] < best_i) best_i = i[k] }
+    printf "%s: whole program %.2f s, without running steps %.2f s, run %.2f s = %.0f steps/s\n",
+      label, best_r, best_i, best_r - best_i, 50000 / (best_r - best_i)
+  }'
+done
+if [ -n "$old_logfile" ]; then
+  wine reg add 'HKCU\Software\Zelomat' /v Logfile /t REG_SZ /d "$old_logfile" /f >/dev/null 2>&1
+else
+  wine reg delete 'HKCU\Software\Zelomat' /v Logfile /f >/dev/null 2>&1
+fi
+wine reg add 'HKCU\Software\Zelomat' /v Log /t REG_DWORD /d "$((16#${old_log:-0}))" /f >/dev/null 2>&1
+rm -f "$WINEPREFIX/drive_c/zelo_bench_log.txt"
