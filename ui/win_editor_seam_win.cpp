@@ -1,6 +1,7 @@
 #include "ui/win_editor_seam_win.h"
 
 #include "ui/main_window_win.h"
+#include "ui/recent_files_win.h"
 #include "ui/win_handles_win.h"
 #include "base/ansi_text_win.h"
 
@@ -15,6 +16,7 @@ MessageAnswer WinEditorSeam::ShowMessage(std::string_view text, std::string_view
     case MessageButtons::Ok: flags |= MB_OK; break;
     case MessageButtons::YesNo: flags |= MB_YESNO; break;
     case MessageButtons::YesNoCancel: flags |= MB_YESNOCANCEL; break;
+    case MessageButtons::OkCancel: flags |= MB_OKCANCEL; break;
   }
   switch (icon) {
     case MessageIcon::Information: flags |= MB_ICONINFORMATION; break;
@@ -72,7 +74,7 @@ bool WinEditorSeam::SetClipboardText(std::string_view text) {
   return true;
 }
 
-void WinEditorSeam::AddRecentFile(std::string_view) {}
-void WinEditorSeam::RemoveRecentFile(std::string_view) {}
+void WinEditorSeam::AddRecentFile(std::string_view path) { NoteRecentFile(path); }
+void WinEditorSeam::RemoveRecentFile(std::string_view path) { ForgetRecentFile(path); }
 
 }  // namespace zelo
