@@ -1,6 +1,7 @@
 #include "base/text.h"
 
 #include <cstdlib>
+#include <cstring>
 
 namespace zelo {
 
@@ -17,12 +18,27 @@ std::size_t FindNoCase(std::string_view hay, std::string_view needle, std::size_
   if (needle.empty()) return from <= hay.size() ? from : std::string_view::npos;
   if (hay.size() < needle.size()) return std::string_view::npos;
   const char first = AsciiLower(needle[0]);
-  for (std::size_t i = from; i + needle.size() <= hay.size(); ++i) {
-    if (AsciiLower(hay[i]) != first) continue;
+  const std::size_t last = hay.size() - needle.size();  // last position a match can start at
+  auto rest_matches = [&](std::size_t i) {
     std::size_t k = 1;
     while (k < needle.size() && AsciiLower(hay[i + k]) == AsciiLower(needle[k])) ++k;
-    if (k == needle.size()) return i;
+    return k == needle.size();
+  };
+  if (first < 'a' || first > 'z') {
+    // The first character has no case: let memchr skip to its occurrences.
+    // The script reader searches tags ("<action", "</step>") this way.
+    std::size_t i = from;
+    while (i <= last) {
+      const void* hit = std::memchr(hay.data() + i, first, last - i + 1);
+      if (!hit) break;
+      i = static_cast<std::size_t>(static_cast<const char*>(hit) - hay.data());
+      if (rest_matches(i)) return i;
+      ++i;
+    }
+    return std::string_view::npos;
   }
+  for (std::size_t i = from; i <= last; ++i)
+    if (AsciiLower(hay[i]) == first && rest_matches(i)) return i;
   return std::string_view::npos;
 }
 

@@ -36,9 +36,12 @@ struct ScriptSlot {
   int32_t step_count = 0;
   std::vector<UndoRecord> undo;  // empty = no undo buffer; non-empty = modified
   FixedText<260> custom_xml_tags;
+  // Set by a change too large to undo; cleared with the undo buffer (save,
+  // close). Without it such a change would leave the script looking saved.
+  bool changed_without_undo = false;
 
   bool is_free() const { return file_name.empty(); }
-  bool modified() const { return !undo.empty(); }
+  bool modified() const { return !undo.empty() || changed_without_undo; }
   int32_t capacity() const { return static_cast<int32_t>(steps.size()); }
 };
 

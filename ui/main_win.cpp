@@ -1,24 +1,96 @@
-// Program entry: puts the settings in the registry and writes the missing
-// defaults, lets conditions order texts by the user's locale, registers the
-// main window class "Zelomat", creates the main window and runs the message
-// loop. The editor grows around this window.
+// Program entry: puts the settings in the registry, reads the command line,
+// writes the missing setting defaults, lets conditions order texts by the
+// user's locale, creates the main window (hidden for a command-line run),
+// opens and runs the named script, runs the message loop and returns the
+// exit code.
 #include <windows.h>
+#include <commctrl.h>
+#include <objbase.h>
 
+#include <cstdlib>
+#include <string>
+
+#include "base/ansi_text_win.h"
 #include "expr/text_collation.h"
 #include "expr/text_collation_win.h"
 #include "settings/defaults.h"
 #include "settings/dialog_font_win.h"
 #include "settings/registry_settings_win.h"
 #include "settings/settings.h"
+#include "ui/command_line.h"
+#include "ui/exit_code.h"
 #include "ui/main_window_win.h"
+#include "ui/startup_actions_win.h"
+#include "ui/startup_plan.h"
+#include "ui/window_placement.h"
+
+namespace {
+
+// COM for the shell calls (links, recent documents, file dialogs); released
+// when the program ends, whichever way it ends.
+class ComSession {
+ public:
+  ComSession() : ok_(SUCCEEDED(CoInitialize(nullptr))) {}
+  ~ComSession() {
+    if (ok_) CoUninitialize();
+  }
+  ComSession(const ComSession&) = delete;
+  ComSession& operator=(const ComSession&) = delete;
+
+ private:
+  bool ok_;
+};
+
+zelo::CommandLine ReadCommandLine() {
+  std::string full = zelo::WideToAnsi(GetCommandLineW());
+  zelo::CommandLine command_line = zelo::ParseCommandLine(zelo::ArgumentsAfterProgramPath(full));
+  if (command_line.help) {
+    std::wstring text = zelo::AnsiToWide(zelo::kUsageText);
+    std::wstring caption = zelo::AnsiToWide(zelo::kUsageCaption);
+    MessageBoxW(nullptr, text.c_str(), caption.c_str(), MB_OK | MB_TASKMODAL | MB_SETFOREGROUND);
+  }
+  return command_line;
+}
+
+zelo::MainWindowPlacement ChoosePlacement() {
+  zelo::ScreenMetrics screen;
+  screen.width = GetSystemMetrics(SM_CXSCREEN);
+  screen.height = GetSystemMetrics(SM_CYSCREEN);
+  screen.min_track_width = GetSystemMetrics(SM_CXMINTRACK);
+  screen.min_track_height = GetSystemMetrics(SM_CYMINTRACK);
+  return zelo::ChooseMainWindowPlacement(zelo::ReadStoredMainWindowRect(), screen);
+}
+
+}  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
   zelo::RegistrySettings registry;
   zelo::UseSettings(&registry);
+  ComSession com;
+  INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_WIN95_CLASSES};
+  InitCommonControlsEx(&controls);
+  std::srand(GetTickCount());
+
+  zelo::CommandLine command_line = ReadCommandLine();
+  zelo::ApplyLogSwitch(command_line);
+  zelo::SetStartBits(command_line.start_bits);
+  const bool hidden = (command_line.start_bits & zelo::START_HIDDEN) != 0;
   zelo::WriteSettingDefaults(false, {zelo::DialogFontHeight(), nullptr});
   zelo::UseTextCollator(&zelo::SystemCollateText);
 
   zelo::MainWindow window;
-  if (!window.Create(instance, show)) return 1;
-  return window.RunMessageLoop();
+  if (!window.Create(instance, ChoosePlacement(), hidden, show)) {
+    MessageBoxW(nullptr, L"Unable to start Zelomat: Main window launch error", L"Zelomat Error",
+                MB_OK | MB_ICONWARNING | MB_TASKMODAL | MB_SETFOREGROUND);
+    zelo::SetExitCode(zelo::kExitStartFailed);
+    return zelo::ProcessExitCode();
+  }
+
+  zelo::MainWindowStartup startup(window);
+  if (zelo::RunStartup(command_line, startup) == zelo::StartupOutcome::EndProgram) {
+    DestroyWindow(window.hwnd());
+    return zelo::ProcessExitCode();
+  }
+  window.RunMessageLoop();
+  return zelo::ProcessExitCode();
 }

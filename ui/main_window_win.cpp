@@ -60,7 +60,7 @@ std::string RowDetails(const StepRecord& s) {
 
 MainWindow::MainWindow() : seam_(this), workspace_(&seam_) {}
 
-bool MainWindow::Create(HINSTANCE instance, int show) {
+bool MainWindow::Create(HINSTANCE instance, const MainWindowPlacement& placement, bool hidden, int show) {
   INITCOMMONCONTROLSEX icc = {sizeof icc, ICC_LISTVIEW_CLASSES | ICC_TAB_CLASSES | ICC_BAR_CLASSES};
   InitCommonControlsEx(&icc);
   WNDCLASSEXW wc = {};
@@ -72,15 +72,24 @@ bool MainWindow::Create(HINSTANCE instance, int show) {
   wc.lpszClassName = kMainWindowClass;
   if (!RegisterClassExW(&wc)) return false;
   accelerators_ = BuildAccelerators();
-  hwnd_ = CreateWindowExW(0, kMainWindowClass, L"Zelomat", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, CW_USEDEFAULT,
-                          CW_USEDEFAULT, 900, 640, nullptr, BuildMenu(), instance, this);
+  int x = CW_USEDEFAULT, y = CW_USEDEFAULT, width = 900, height = 640;
+  if (placement.kind != PlacementKind::SystemDefault) {
+    x = placement.rect.left;
+    y = placement.rect.top;
+    width = placement.rect.width();
+    height = placement.rect.height();
+  }
+  hwnd_ = CreateWindowExW(0, kMainWindowClass, L"Zelomat", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, x, y, width, height,
+                          nullptr, BuildMenu(), instance, this);
   if (!hwnd_) return false;
   if (!CreateChildren()) return false;
   workspace_.slots[0].file_name = kUntitled;
   AddTab(0, kUntitled);
   SetTitle(std::string(kUntitled) + " - Zelomat");
-  ShowWindow(hwnd_, show);
-  UpdateWindow(hwnd_);
+  if (!hidden) {
+    ShowWindow(hwnd_, show);
+    UpdateWindow(hwnd_);
+  }
   return true;
 }
 

@@ -11,6 +11,7 @@
 
 #include "model/workspace.h"
 #include "ui/win_editor_seam_win.h"
+#include "ui/window_placement.h"
 
 namespace zelo {
 
@@ -34,7 +35,9 @@ enum Command : int {
 class MainWindow {
  public:
   MainWindow();
-  bool Create(HINSTANCE instance, int show);
+  // Creates the window at the placement; a hidden window is never shown
+  // (a hidden command-line run), otherwise it is shown with `show`.
+  bool Create(HINSTANCE instance, const MainWindowPlacement& placement, bool hidden, int show);
   int RunMessageLoop();
   HWND hwnd() const { return hwnd_; }
   Workspace& workspace() { return workspace_; }

@@ -1,6 +1,7 @@
 #include "ui/win_editor_seam_win.h"
 
 #include "ui/main_window_win.h"
+#include "ui/recent_files_win.h"
 #include "ui/win_handles_win.h"
 #include "base/ansi_text_win.h"
 
@@ -72,7 +73,7 @@ bool WinEditorSeam::SetClipboardText(std::string_view text) {
   return true;
 }
 
-void WinEditorSeam::AddRecentFile(std::string_view) {}
-void WinEditorSeam::RemoveRecentFile(std::string_view) {}
+void WinEditorSeam::AddRecentFile(std::string_view path) { NoteRecentFile(path); }
+void WinEditorSeam::RemoveRecentFile(std::string_view path) { ForgetRecentFile(path); }
 
 }  // namespace zelo

@@ -35,6 +35,7 @@ class Process {
     }
   }
   bool valid() const { return handle_ != nullptr; }
+  DWORD id() const { return handle_ ? GetProcessId(handle_) : 0; }
   bool Wait(DWORD ms, DWORD* exit_code) {
     if (WaitForSingleObject(handle_, ms) != WAIT_OBJECT_0) return false;
     return GetExitCodeProcess(handle_, exit_code) != 0;

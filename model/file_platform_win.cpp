@@ -1,0 +1,91 @@
+#include <windows.h>
+
+#include <cerrno>
+#include <cstring>
+
+#include "model/file_platform.h"
+
+namespace zelo {
+
+namespace {
+
+std::wstring Wide(const std::string& s) {
+  if (s.empty()) return std::wstring();
+  int n = MultiByteToWideChar(CP_ACP, 0, s.data(), static_cast<int>(s.size()), nullptr, 0);
+  std::wstring w(static_cast<std::size_t>(n), L'\0');
+  MultiByteToWideChar(CP_ACP, 0, s.data(), static_cast<int>(s.size()), &w[0], n);
+  return w;
+}
+
+// FormatMessage's text for a Win32 error, in the ANSI code page, without its line end.
+std::string SystemMessage(DWORD code) {
+  wchar_t* buf = nullptr;
+  DWORD n = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                           nullptr, code, 0, reinterpret_cast<wchar_t*>(&buf), 0, nullptr);
+  std::string text;
+  if (n && buf) {
+    int len = WideCharToMultiByte(CP_ACP, 0, buf, static_cast<int>(n), nullptr, 0, nullptr, nullptr);
+    text.resize(static_cast<std::size_t>(len));
+    WideCharToMultiByte(CP_ACP, 0, buf, static_cast<int>(n), &text[0], len, nullptr, nullptr);
+  }
+  if (buf) LocalFree(buf);
+  while (!text.empty() && (text.back() == '\r' || text.back() == '\n' || text.back() == ' ')) text.pop_back();
+  if (text.empty()) text = "Error " + std::to_string(code);
+  return text;
+}
+
+bool IsSeparator(char c) { return c == '\\' || c == '/'; }
+
+// Length of the root part that cannot be created: "C:\", "\\server\share\", "\".
+std::size_t RootLength(const std::string& path) {
+  if (path.size() >= 2 && path[1] == ':') return path.size() >= 3 && IsSeparator(path[2]) ? 3 : 2;
+  if (path.size() >= 2 && IsSeparator(path[0]) && IsSeparator(path[1])) {
+    std::size_t i = 2;
+    for (int parts = 0; parts < 2 && i < path.size(); ++parts) {
+      while (i < path.size() && !IsSeparator(path[i])) ++i;
+      if (i < path.size()) ++i;
+    }
+    return i;
+  }
+  return !path.empty() && IsSeparator(path[0]) ? 1 : 0;
+}
+
+}  // namespace
+
+std::string ParentFolder(std::string_view path) {
+  const std::size_t slash = path.find_last_of("\\/");
+  if (slash == std::string_view::npos) return std::string();
+  std::string parent(path.substr(0, slash));
+  if (parent.empty() || (parent.size() == 2 && parent[1] == ':')) parent += '\\';
+  return parent;
+}
+
+bool CreateFolders(const std::string& folder, std::string* error) {
+  if (folder.empty()) return true;
+  const DWORD attributes = GetFileAttributesW(Wide(folder).c_str());
+  if (attributes != INVALID_FILE_ATTRIBUTES) return true;
+  if (folder.size() <= RootLength(folder)) return true;  // a drive or share root cannot be made
+  std::string parent = ParentFolder(folder);
+  if (!parent.empty() && parent != folder && !CreateFolders(parent, error)) return false;
+  if (!CreateDirectoryW(Wide(folder).c_str(), nullptr)) {
+    const DWORD code = GetLastError();
+    if (code == ERROR_ALREADY_EXISTS) return true;
+    if (error) *error = SystemMessage(code);
+    return false;
+  }
+  return true;
+}
+
+bool ReplaceFileWith(const std::string& from, const std::string& to, std::string* error) {
+  // MoveFileEx replaces an existing target, which std::rename does not do here.
+  if (MoveFileExW(Wide(from).c_str(), Wide(to).c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+    return true;
+  if (error) *error = SystemMessage(GetLastError());
+  return false;
+}
+
+void RemoveFileQuietly(const std::string& path) { DeleteFileW(Wide(path).c_str()); }
+
+std::string ErrorNumberText(int error_number) { return std::strerror(error_number); }
+
+}  // namespace zelo

@@ -1,0 +1,32 @@
+#include "ui/exit_code.h"
+
+#include <atomic>
+
+#include "settings/settings.h"
+
+namespace zelo {
+
+namespace {
+// Written by the run thread, read by the main thread when the program ends.
+std::atomic<bool> g_set{false};
+std::atomic<int32_t> g_code{0};
+}  // namespace
+
+void SetExitCode(int32_t code) {
+  g_code.store(code);
+  g_set.store(true);
+}
+
+bool ExitCodeIsSet() { return g_set.load(); }
+
+void ClearExitCode() {
+  g_set.store(false);
+  g_code.store(0);
+}
+
+int32_t ProcessExitCode() {
+  if (g_set.load()) return g_code.load();
+  return ReadSetting("SOFTWARE\\Zelomat\\DefaultReturnCode");
+}
+
+}  // namespace zelo
