@@ -35,7 +35,7 @@ class FixedText {
     std::size_t n = s.size() < kMaxLength ? s.size() : kMaxLength;
     const void* nul = std::memchr(s.data(), '\0', n);
     if (nul) n = static_cast<const char*>(nul) - s.data();
-    std::memcpy(buf_, s.data(), n);
+    std::memmove(buf_, s.data(), n);  // s may be a view of this very text (trimming in place)
     buf_[n] = '\0';
     len_ = n;
   }

@@ -49,3 +49,15 @@ TEST(FixedText, KeepsAtMostItsLimitAndStopsAtNul) {
 TEST(TrimBlanks, RemovesSpacesAndTabsAtBothEnds) { EXPECT_EQ(TrimBlanks(" \tStart \t"), "Start"); }
 
 }  // namespace zelo
+
+namespace zelo {
+
+TEST(FixedText, AssignsAViewOfItself) {
+  FixedText<64> t("  Start  ");
+  t = TrimBlanks(t.view());
+  EXPECT_EQ(t, "Start");
+  t = t.view().substr(1);
+  EXPECT_EQ(t, "tart");
+}
+
+}  // namespace zelo

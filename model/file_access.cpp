@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <new>
+#include <stdexcept>
 
 #include "model/file_platform.h"
 
@@ -27,16 +28,20 @@ ReadResult ReadWholeFile(const std::string& path, std::string* data) {
   if (!f) return (errno == ENOENT || errno == ENOTDIR) ? ReadResult::Missing : ReadResult::CannotOpen;
   ReadResult result = ReadResult::Ok;
   try {
+    // The size is only a hint (a folder or a device reports nonsense); the
+    // read below decides.
     if (std::fseek(f, 0, SEEK_END) == 0) {
       const long size = std::ftell(f);
-      if (size > 0) data->reserve(static_cast<std::size_t>(size) + 1);
-      std::rewind(f);
+      if (size > 0 && static_cast<unsigned long>(size) < (1ul << 31)) data->reserve(static_cast<std::size_t>(size) + 1);
     }
+    std::rewind(f);
     char chunk[65536];
     std::size_t n;
     while ((n = std::fread(chunk, 1, sizeof chunk, f)) > 0) data->append(chunk, n);
     if (std::ferror(f)) result = ReadResult::ReadFailed;
   } catch (const std::bad_alloc&) {
+    result = ReadResult::OutOfMemory;
+  } catch (const std::length_error&) {
     result = ReadResult::OutOfMemory;
   }
   std::fclose(f);
