@@ -17,7 +17,8 @@ namespace {
 bool ValidSlot(int slot) { return slot >= 0 && slot < kMaxSlots; }
 
 // The text a step line shows: the comment of a "Comment" step, else its
-// text; at most 259 characters, "%" doubled, without CR and LF.
+// text; at most 259 characters, without CR and LF. The line is written as
+// text, not used as a format, so a "%" in the step shows as it is.
 std::string ShownStepText(const StepRecord& step) {
   std::string_view source = EqualsNoCase(step.action.view(), "Comment") ? step.comment.view() : step.text.view();
   source = source.substr(0, std::min<std::size_t>(source.size(), Field::kMaxLength));
@@ -26,7 +27,6 @@ std::string ShownStepText(const StepRecord& step) {
   for (char c : source) {
     if (c == '\r' || c == '\n') continue;
     shown += c;
-    if (c == '%') shown += '%';
   }
   return shown;
 }
@@ -82,15 +82,6 @@ int32_t RunEngine::run_repeats(int slot) const {
 
 void RunEngine::set_run_repeats(int slot, int32_t value) {
   if (ValidSlot(slot)) state_.run_repeats[static_cast<std::size_t>(slot)].store(value);
-}
-
-void RunEngine::SetExitCode(int32_t code) {
-  exit_code_.store(code);
-  exit_code_set_.store(true);
-}
-
-int32_t RunEngine::ProcessExitCode() const {
-  return exit_code_set_.load() ? exit_code_.load() : ReadSetting(run_settings::kDefaultReturnCode);
 }
 
 bool RunEngine::StartRun(int slot, RunCommand command, bool user_start) {

@@ -83,12 +83,6 @@ class RunEngine {
   int32_t run_repeats(int slot) const;
   void set_run_repeats(int slot, int32_t value);
 
-  // The exit code of the program: set by "Exit Run" and "Exit Zelomat",
-  // otherwise "DefaultReturnCode".
-  void SetExitCode(int32_t code);
-  bool exit_code_set() const { return exit_code_set_.load(); }
-  int32_t ProcessExitCode() const;
-
  private:
   struct RunStart {
     int slot = 0;
@@ -124,8 +118,6 @@ class RunEngine {
   bool variables_from_command_line_ = false;
 
   RunState state_;
-  std::atomic<int32_t> exit_code_{0};
-  std::atomic<bool> exit_code_set_{false};
 
   // Guards the run threads' bookkeeping below. Never held while a handler or
   // a seam is called, except the forced stop's TerminateThread.

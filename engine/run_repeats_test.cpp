@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <fstream>
 
+#include "engine/exit_code.h"
 #include "engine/run_test_fixture.h"
 
 namespace zelo {
@@ -108,25 +109,25 @@ TEST_F(RunRepeatsTest, HiddenProgramClosesAfterAFailedRun) {
 }
 
 TEST_F(RunRepeatsTest, ExitCodeDefaultsToTheSetting) {
-  EXPECT_FALSE(engine.exit_code_set());
-  EXPECT_EQ(engine.ProcessExitCode(), 0);
+  EXPECT_FALSE(ExitCodeIsSet());
+  EXPECT_EQ(ProcessExitCode(), 0);
   WriteSettingNumber("SOFTWARE\\Zelomat\\DefaultReturnCode", 7);
-  EXPECT_EQ(engine.ProcessExitCode(), 7);
+  EXPECT_EQ(ProcessExitCode(), 7);
 }
 
 TEST_F(RunRepeatsTest, ExitCodeSetByARunWinsOverTheDefault) {
   WriteSettingNumber("SOFTWARE\\Zelomat\\DefaultReturnCode", 7);
   engine.set_hidden_program(true);
   engine.handlers().Set(CAT_FLOW, [](RunEngine& run, int, int) {
-    run.SetExitCode(3);
+    SetExitCode(3);
     return -1;
   });
   AddStep("Exit Zelomat", CAT_FLOW);
   RunAndWait();
-  EXPECT_EQ(engine.ProcessExitCode(), 3);
+  EXPECT_EQ(ProcessExitCode(), 3);
   EXPECT_EQ(window.Count("close"), 1);
-  engine.SetExitCode(0);
-  EXPECT_EQ(engine.ProcessExitCode(), 0) << "a set 0 is not the default";
+  SetExitCode(0);
+  EXPECT_EQ(ProcessExitCode(), 0) << "a set 0 is not the default";
 }
 
 }  // namespace

@@ -23,6 +23,7 @@
 #include <vector>
 
 #include "base/text.h"
+#include "engine/exit_code.h"
 #include "engine/run_engine.h"
 #include "engine/run_test_doubles.h"
 #include "settings/memory_settings.h"
@@ -35,6 +36,7 @@ class RunTest : public ::testing::Test {
   RunTest() : ws(&messages), engine(ws, Seams()) {
     UseSettings(&settings);
     UseLogSink(&sink);
+    ClearExitCode();
     current_ = this;
     ws.slots[0].file_name = kUntitled;
     for (int c = kFirstActionCategory; c <= kLastActionCategory; ++c) engine.handlers().Set(c, &Scripted);
