@@ -10,7 +10,7 @@
 
 namespace zelo {
 
-enum class MessageButtons { Ok, YesNo, YesNoCancel };
+enum class MessageButtons { Ok, YesNo, YesNoCancel, OkCancel };
 enum class MessageIcon { None, Information, Warning, Error, Question };
 enum class MessageAnswer { Ok, Yes, No, Cancel };
 
@@ -61,7 +61,7 @@ class EditorSeam {
 class SilentEditorSeam : public EditorSeam {
  public:
   MessageAnswer ShowMessage(std::string_view, std::string_view, MessageButtons b, MessageIcon) override {
-    return b == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::Yes;
+    return b == MessageButtons::Ok || b == MessageButtons::OkCancel ? MessageAnswer::Ok : MessageAnswer::Yes;
   }
   void SetStatusText(std::string_view) override {}
   void Beep() override {}

@@ -18,7 +18,7 @@
 #include "settings/registry_settings_win.h"
 #include "settings/settings.h"
 #include "ui/command_line.h"
-#include "ui/exit_code.h"
+#include "engine/exit_code.h"
 #include "ui/main_window_win.h"
 #include "ui/startup_actions_win.h"
 #include "ui/startup_plan.h"

@@ -3,7 +3,7 @@
 #include <atomic>
 
 #include "settings/settings.h"
-#include "ui/exit_code.h"
+#include "engine/exit_code.h"
 
 namespace zelo {
 

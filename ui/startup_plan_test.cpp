@@ -8,7 +8,7 @@
 
 #include "settings/memory_settings.h"
 #include "settings/settings.h"
-#include "ui/exit_code.h"
+#include "engine/exit_code.h"
 
 namespace zelo {
 namespace {

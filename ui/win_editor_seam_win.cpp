@@ -16,6 +16,7 @@ MessageAnswer WinEditorSeam::ShowMessage(std::string_view text, std::string_view
     case MessageButtons::Ok: flags |= MB_OK; break;
     case MessageButtons::YesNo: flags |= MB_YESNO; break;
     case MessageButtons::YesNoCancel: flags |= MB_YESNOCANCEL; break;
+    case MessageButtons::OkCancel: flags |= MB_OKCANCEL; break;
   }
   switch (icon) {
     case MessageIcon::Information: flags |= MB_ICONINFORMATION; break;

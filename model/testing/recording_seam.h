@@ -32,7 +32,8 @@ class RecordingSeam : public EditorSeam {
     Log("message: " + std::string(text));
     if (answers.empty()) {
       if (buttons != MessageButtons::Ok) ++unscripted_questions;
-      return buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::Yes;
+      return buttons == MessageButtons::Ok || buttons == MessageButtons::OkCancel ? MessageAnswer::Ok
+                                                                                  : MessageAnswer::Yes;
     }
     MessageAnswer a = answers.front();
     answers.pop_front();

@@ -1,4 +1,4 @@
-#include "ui/exit_code.h"
+#include "engine/exit_code.h"
 
 #include <atomic>
 

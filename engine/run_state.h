@@ -1,0 +1,42 @@
+// The run-wide state that handlers and failure modes share with the run loop.
+// One run exists at a time; the words the main thread and the run thread both
+// touch are atomics, polled without locks.
+#pragma once
+
+#include <array>
+#include <atomic>
+#include <cstdint>
+
+#include "base/fixed_text.h"
+#include "model/script_slot.h"
+
+namespace zelo {
+
+// Values of a slot's run-repeat counter besides "N repeats still to do".
+inline constexpr int32_t kNoRepeats = 0;
+inline constexpr int32_t kRepeatForever = 2000000000;
+inline constexpr int32_t kRepeatsFinished = -1;
+
+inline constexpr std::size_t kStepErrorBytes = 2048;
+
+struct RunState {
+  // Set by the first press of Pause and by long-running actions that see
+  // the stop key; cleared when a run starts and when a forced stop is
+  // cancelled. The run loop reads it after every step.
+  std::atomic<bool> stop_request{false};
+  // Set while a key or recording playback of the main thread is going on.
+  std::atomic<bool> journal_active{false};
+  // Tick count when the current step was announced (its time-out counts from here).
+  std::atomic<uint32_t> step_start_tick{0};
+  // Tries of the current step under the "retry" failure mode.
+  int retry_counter = 0;
+  // Index of the step announced last in this run; -1 before the first.
+  int last_announced = -1;
+  // Why the step failed; the failure handling reads and clears it.
+  FixedText<kStepErrorBytes> step_error;
+  // Per slot, set by "Set Run Repeats": kNoRepeats, N > 0 still to do,
+  // kRepeatForever, kRepeatsFinished.
+  std::array<std::atomic<int32_t>, kMaxSlots> run_repeats{};
+};
+
+}  // namespace zelo
