@@ -14,31 +14,61 @@ bool EqualsNoCase(std::string_view a, std::string_view b) {
   return true;
 }
 
+namespace {
+
+// How rare a character is in script text, to pick the character a search
+// scans for: letters by their frequency in English (z rarest), anything else
+// in the middle. Scanning for a rare character with memchr skips most of the
+// text in one go, which keeps whole-file searches fast.
+int Rarity(char c) {
+  static const char kByFrequency[] = "etaoinshrdlcumwfgypbvkjxqz";
+  const char lower = AsciiLower(c);
+  if (lower >= 'a' && lower <= 'z') return static_cast<int>(std::strchr(kByFrequency, lower) - kByFrequency) + 1;
+  return 12;
+}
+
+}  // namespace
+
 std::size_t FindNoCase(std::string_view hay, std::string_view needle, std::size_t from) {
   if (needle.empty()) return from <= hay.size() ? from : std::string_view::npos;
   if (hay.size() < needle.size()) return std::string_view::npos;
-  const char first = AsciiLower(needle[0]);
   const std::size_t last = hay.size() - needle.size();  // last position a match can start at
-  auto rest_matches = [&](std::size_t i) {
-    std::size_t k = 1;
-    while (k < needle.size() && AsciiLower(hay[i + k]) == AsciiLower(needle[k])) ++k;
-    return k == needle.size();
+  if (from > last) return std::string_view::npos;
+
+  std::size_t anchor = 0;
+  for (std::size_t k = 1; k < needle.size(); ++k)
+    if (Rarity(needle[k]) > Rarity(needle[anchor])) anchor = k;
+  const char lower = AsciiLower(needle[anchor]);
+  const char upper = (lower >= 'a' && lower <= 'z') ? static_cast<char>(lower - 'a' + 'A') : lower;
+
+  auto matches_at = [&](std::size_t i) {
+    for (std::size_t k = 0; k < needle.size(); ++k)
+      if (AsciiLower(hay[i + k]) != AsciiLower(needle[k])) return false;
+    return true;
   };
-  if (first < 'a' || first > 'z') {
-    // The first character has no case: let memchr skip to its occurrences.
-    // The script reader searches tags ("<action", "</step>") this way.
-    std::size_t i = from;
-    while (i <= last) {
-      const void* hit = std::memchr(hay.data() + i, first, last - i + 1);
-      if (!hit) break;
-      i = static_cast<std::size_t>(static_cast<const char*>(hit) - hay.data());
-      if (rest_matches(i)) return i;
-      ++i;
+  // Candidates are the occurrences of the anchor character (in either case)
+  // between from + anchor and last + anchor. They are taken window by window
+  // so that a case that does not occur never costs a scan to the far end.
+  constexpr std::size_t kWindow = 4096;
+  const char* const base = hay.data();
+  const std::size_t end = last + anchor + 1;
+  for (std::size_t window = from + anchor; window < end; window += kWindow) {
+    const std::size_t window_end = end - window > kWindow ? window + kWindow : end;
+    auto next = [&](char c, std::size_t at) -> std::size_t {
+      if (at >= window_end) return window_end;
+      const void* hit = std::memchr(base + at, c, window_end - at);
+      return hit ? static_cast<std::size_t>(static_cast<const char*>(hit) - base) : window_end;
+    };
+    std::size_t at_lower = next(lower, window);
+    std::size_t at_upper = upper == lower ? window_end : next(upper, window);
+    while (true) {
+      const std::size_t at = at_lower < at_upper ? at_lower : at_upper;
+      if (at >= window_end) break;
+      if (matches_at(at - anchor)) return at - anchor;
+      if (at == at_lower) at_lower = next(lower, at + 1);
+      if (at == at_upper) at_upper = next(upper, at + 1);
     }
-    return std::string_view::npos;
   }
-  for (std::size_t i = from; i <= last; ++i)
-    if (AsciiLower(hay[i]) == first && rest_matches(i)) return i;
   return std::string_view::npos;
 }
 

@@ -61,3 +61,23 @@ TEST(FixedText, AssignsAViewOfItself) {
 }
 
 }  // namespace zelo
+
+namespace zelo {
+
+namespace {
+std::size_t NaiveFindNoCase(std::string_view hay, std::string_view needle, std::size_t from) {
+  for (std::size_t i = from; i + needle.size() <= hay.size(); ++i)
+    if (EqualsNoCase(hay.substr(i, needle.size()), needle)) return i;
+  return std::string_view::npos;
+}
+}  // namespace
+
+TEST(FindNoCase, AgreesWithAPlainSearchEverywhere) {
+  const std::string hay = "<Step><ACTION>Zap</action>zZ<step>< <stEP>\r\n</STEP>xyzzy<zelo<Zeloplan";
+  const char* const needles[] = {"<step>", "</step>", "<zeloplan", "zz", "Z", "<", "p>", "<action", "xyz", "q", ">\r\n<"};
+  for (const char* n : needles)
+    for (std::size_t from = 0; from <= hay.size() + 1; ++from)
+      EXPECT_EQ(FindNoCase(hay, n, from), NaiveFindNoCase(hay, n, from)) << n << " from " << from;
+}
+
+}  // namespace zelo

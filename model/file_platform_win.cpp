@@ -2,33 +2,29 @@
 
 #include <cerrno>
 #include <cstring>
+#include <memory>
 
+#include "base/ansi_text_win.h"
 #include "model/file_platform.h"
 
 namespace zelo {
 
 namespace {
 
-std::wstring Wide(const std::string& s) {
-  if (s.empty()) return std::wstring();
-  int n = MultiByteToWideChar(CP_ACP, 0, s.data(), static_cast<int>(s.size()), nullptr, 0);
-  std::wstring w(static_cast<std::size_t>(n), L'\0');
-  MultiByteToWideChar(CP_ACP, 0, s.data(), static_cast<int>(s.size()), &w[0], n);
-  return w;
-}
+std::wstring Wide(const std::string& s) { return AnsiToWide(s); }
 
 // FormatMessage's text for a Win32 error, in the ANSI code page, without its line end.
+struct LocalFreer {
+  void operator()(wchar_t* p) const { LocalFree(p); }
+};
+
 std::string SystemMessage(DWORD code) {
-  wchar_t* buf = nullptr;
+  wchar_t* raw = nullptr;
   DWORD n = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-                           nullptr, code, 0, reinterpret_cast<wchar_t*>(&buf), 0, nullptr);
+                           nullptr, code, 0, reinterpret_cast<wchar_t*>(&raw), 0, nullptr);
+  const std::unique_ptr<wchar_t, LocalFreer> buf(raw);
   std::string text;
-  if (n && buf) {
-    int len = WideCharToMultiByte(CP_ACP, 0, buf, static_cast<int>(n), nullptr, 0, nullptr, nullptr);
-    text.resize(static_cast<std::size_t>(len));
-    WideCharToMultiByte(CP_ACP, 0, buf, static_cast<int>(n), &text[0], len, nullptr, nullptr);
-  }
-  if (buf) LocalFree(buf);
+  if (n && buf) text = WideToAnsi(std::wstring_view(buf.get(), n));
   while (!text.empty() && (text.back() == '\r' || text.back() == '\n' || text.back() == ' ')) text.pop_back();
   if (text.empty()) text = "Error " + std::to_string(code);
   return text;

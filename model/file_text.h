@@ -19,5 +19,7 @@ std::string CollectCustomXmlTags(std::string_view data);
 
 // Removes every "<!--" ... "-->" (an unclosed comment runs to the end).
 std::string RemoveXmlComments(std::string_view text);
+// Whether the text holds a comment at all (most files do not: no copy then).
+bool HasXmlComment(std::string_view text);
 
 }  // namespace zelo

@@ -75,13 +75,15 @@ int LoadScriptFile(Workspace& ws, std::string_view file_name, int slot_index, lo
   const std::size_t nul = text.find('\0');
   if (nul != std::string_view::npos) text = text.substr(0, nul);
   slot.file_name = name;
-  const std::string script = RemoveXmlComments(text);
-  data.clear();
-  data.shrink_to_fit();
+  std::string without_comments;
+  if (HasXmlComment(text)) {
+    without_comments = RemoveXmlComments(text);
+    text = without_comments;
+  }
 
   CloseScriptSteps(slot);
   ws.current = slot_index;
-  const int count = ReadStepsXml(ws, script, -1);
+  const int count = ReadStepsXml(ws, text, -1);
   slot.step_count = count;
 
   seam.AddTab(slot_index, SlotTabText(slot));

@@ -1,6 +1,7 @@
 // ReadStepsXml: turns the <step> blocks of a text into steps of the current
 // slot, appended (file load) or inserted at an index (paste).
 #include <cstdio>
+#include <exception>
 #include <string>
 
 #include "base/text.h"
@@ -36,19 +37,19 @@ class StepReader {
 
  private:
   template <std::size_t N>
-  void ReadField(std::string_view block, std::string_view name, FixedText<N>& field, std::size_t max) {
-    const TagSpan tag = FindTag(block, name);
+  void ReadField(const TagIndex& block, std::string_view name, FixedText<N>& field, std::size_t max) {
+    const TagSpan tag = block.Find(name);
     Decode(tag.content.substr(0, max));
     field = scratch_;
   }
-  int32_t ReadNumber(std::string_view block, std::string_view name) {
-    const TagSpan tag = FindTag(block, name);
+  int32_t ReadNumber(const TagIndex& block, std::string_view name) {
+    const TagSpan tag = block.Find(name);
     if (!tag.found) return 0;
     Decode(tag.content.substr(0, kMaxAttributeValue));
     return TextToInt(scratch_);
   }
-  void ReadText(std::string_view block, std::string_view name, HeapText& text) {
-    const TagSpan tag = FindTag(block, name);
+  void ReadText(const TagIndex& block, std::string_view name, HeapText& text) {
+    const TagSpan tag = block.Find(name);
     if (!tag.found) {
       text.Allocate();
       return;
@@ -67,7 +68,7 @@ class StepReader {
     DecodeXmlInto(raw, scratch_);
   }
   void SetStartIcon(StepRecord& s);
-  StepResult ReadRecording(std::string_view block, StepRecord& s);
+  StepResult ReadRecording(const TagIndex& block, StepRecord& s);
 
   Workspace& ws_;
   bool legacy_;
@@ -103,7 +104,7 @@ void StepReader::SetStartIcon(StepRecord& s) {
   }
 }
 
-StepResult StepReader::ReadRecording(std::string_view block, StepRecord& s) {
+StepResult StepReader::ReadRecording(const TagIndex& block, StepRecord& s) {
   if (ws_.recordings.full()) {
     char msg[200];
     std::snprintf(msg, sizeof msg,
@@ -113,7 +114,7 @@ StepResult StepReader::ReadRecording(std::string_view block, StepRecord& s) {
     ws_.seam().ShowMessage(msg, "Zelomat Error", MessageButtons::Ok, MessageIcon::Warning);
     return StepResult::StopLoad;
   }
-  EventList events = ParseRecordingLines(FindTag(block, "recording").content);
+  EventList events = ParseRecordingLines(block.Find("recording").content);
   const std::size_t count = events.size();
   const int index = ws_.recordings.Add(std::move(events));
   s.value(1) = std::to_string(count);
@@ -121,7 +122,8 @@ StepResult StepReader::ReadRecording(std::string_view block, StepRecord& s) {
   return StepResult::Kept;
 }
 
-StepResult StepReader::Fill(std::string_view block, StepRecord& s, int number, int kept) {
+StepResult StepReader::Fill(std::string_view text, StepRecord& s, int number, int kept) {
+  const TagIndex block(text);
   ReadField(block, "action", s.action, 63);
   s.action = TrimBlanks(s.action.view());
   if (s.action.empty()) {
@@ -140,7 +142,7 @@ StepResult StepReader::Fill(std::string_view block, StepRecord& s, int number, i
   ReadText(block, "text", s.text);
   ReadText(block, "comment", s.comment);
 
-  const TagSpan onfail = FindTag(block, "onfail");
+  const TagSpan onfail = block.Find("onfail");
   Decode(onfail.content.substr(0, 63));
   s.onfail = scratch_;
   if (onfail.found) {
@@ -155,13 +157,13 @@ StepResult StepReader::Fill(std::string_view block, StepRecord& s, int number, i
   s.status = static_cast<uint32_t>(ReadNumber(block, "status"));
   s.indents = ReadNumber(block, "indents");
   for (int n = 1; n <= 8; ++n) ReadField(block, kValueTags[n - 1], s.value(n), 259);
-  const TagSpan output = FindTag(block, "output");
+  const TagSpan output = block.Find("output");
   Decode(output.content.substr(0, 63));
   s.output = scratch_;
   if (output.found) s.output_value = Attribute(output.opening, "value");
 
   if (legacy_)
-    ConvertLegacyStep(block, s);
+    ConvertLegacyStep(text, s);
   else
     ReadField(block, "options", s.options, 259);
 
@@ -183,6 +185,24 @@ int ReadStepsXml(Workspace& ws, std::string_view text, int insert_at) {
   if (chunk <= 0) chunk = 1;
   const bool appending = insert_at < 0;
   int32_t index = appending ? slot.step_count : (insert_at < slot.step_count ? insert_at : slot.step_count);
+  // Records past the step count may hold an earlier load's leftovers.
+  const int32_t stale_until = slot.capacity();
+  // Every block starts with "<step>": their number bounds the records an
+  // append needs. Reserving it up front lets the chunks grow the array
+  // without moving the records already read (a few KB each).
+  int32_t reserved = 0;
+  if (appending) {
+    std::size_t blocks = 0;
+    for (std::size_t at = FindNoCase(text, kStepOpen); at != std::string_view::npos;
+         at = FindNoCase(text, kStepOpen, at + kStepOpen.size()))
+      ++blocks;
+    try {
+      slot.steps.reserve(static_cast<std::size_t>(slot.capacity()) + blocks);
+      reserved = slot.capacity() + static_cast<int32_t>(blocks);
+    } catch (const std::exception&) {
+      reserved = 0;  // the chunks grow it as they can
+    }
+  }
 
   int added = 0;
   std::size_t pos = 0;
@@ -194,13 +214,16 @@ int ReadStepsXml(Workspace& ws, std::string_view text, int insert_at) {
     pos = close + kStepClose.size();
     const std::string_view block = text.substr(open, pos - open);
 
-    if (appending ? (index >= slot.capacity() && InsertSteps(slot, -1, chunk, false) < 0)
+    // The last chunk stops at the reserved room instead of moving every record.
+    const int32_t grow = reserved > slot.capacity() && reserved - slot.capacity() < chunk ? reserved - slot.capacity()
+                                                                                          : chunk;
+    if (appending ? (index >= slot.capacity() && InsertSteps(slot, -1, grow, false) < 0)
                   : InsertSteps(slot, index, 1, false) < 0) {
       seam.ShowMessage("Out of memory", "Zelomat Error", MessageButtons::Ok, MessageIcon::Warning);
       break;
     }
     StepRecord& step = slot.steps[static_cast<std::size_t>(index)];
-    step = StepRecord();
+    if (appending && index < stale_until) step = StepRecord();
     if (reader.Fill(block, step, added + 1, added) == StepResult::StopLoad) {
       if (!appending) slot.steps.erase(slot.steps.begin() + index);
       break;
@@ -217,9 +240,9 @@ int ReadStepsXml(Workspace& ws, std::string_view text, int insert_at) {
   }
 
   // Records of the last chunk that stayed empty go; the array ends at the last step.
-  if (appending && slot.capacity() > slot.step_count) {
-    slot.steps.resize(static_cast<std::size_t>(slot.step_count));
-    slot.steps.shrink_to_fit();
+  if (appending) {
+    if (slot.capacity() > slot.step_count) slot.steps.resize(static_cast<std::size_t>(slot.step_count));
+    if (slot.steps.capacity() > slot.steps.size()) slot.steps.shrink_to_fit();
   }
   seam.ShowProgress(false);
   seam.SetStatusText("Loops: 0");

@@ -151,13 +151,20 @@ int AppendSteps(Workspace& ws, const ScriptSlot& slot, const std::vector<int>* r
   }
   const WriteOptions options{ReadSettingOr("SOFTWARE\\Zelomat\\EncodeXML", 1) != 0, with_results, length_limit};
 
-  // Room for the fixed lines of every step and every text; escaping and
-  // recordings grow it further when needed.
+  // Room for every line of every step, with some for escaping, so that the
+  // text is built in one block without copying it as it grows.
   std::size_t room = out.size() + 256;
   for (int row : *rows) {
     if (row < 0 || row >= slot.step_count) continue;
     const StepRecord& s = slot.steps[static_cast<std::size_t>(row)];
-    room += 512 + s.text.size() + s.comment.size();
+    std::size_t fields = s.text.size() + s.comment.size() + s.options.size() + s.timeout.size() +
+                         s.output.size() + s.output_value.size() + s.onfail.size() + s.onfail_value.size();
+    for (const Field& v : s.values) fields += v.size();
+    room += 400 + fields + fields / 8;
+    if (s.category == CAT_RECORDINGS) {
+      const EventList* events = ws.recordings.Get(TextToInt(s.value(2).view()));
+      if (events) room += events->size() * 32;
+    }
   }
   out.reserve(room);
 

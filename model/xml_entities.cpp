@@ -21,21 +21,26 @@ const Entity kEntities[] = {
 }  // namespace
 
 std::string EncodeXml(std::string_view text) {
-  std::string out;
-  out.reserve(text.size() + text.size() / 8);
+  std::size_t length = text.size();
+  for (char c : text) length += c == '&' ? 4 : (c == '<' || c == '>') ? 3 : 0;
+  std::string out(length, '\0');
+  char* o = &out[0];
   for (char c : text) {
     switch (c) {
       case '&':
-        out += "&amp;";
+        std::memcpy(o, "&amp;", 5);
+        o += 5;
         break;
       case '<':
-        out += "&lt;";
+        std::memcpy(o, "&lt;", 4);
+        o += 4;
         break;
       case '>':
-        out += "&gt;";
+        std::memcpy(o, "&gt;", 4);
+        o += 4;
         break;
       default:
-        out += c;
+        *o++ = c;
     }
   }
   return out;
@@ -48,11 +53,16 @@ void DecodeXmlInto(std::string_view text, std::string& out) {
     std::size_t at = amp ? static_cast<std::size_t>(static_cast<const char*>(amp) - text.data()) : text.size();
     out.append(text.data() + i, at - i);
     if (at == text.size()) break;
+    // Only entities that start with the character after "&" can match.
     const Entity* hit = nullptr;
-    for (const Entity& e : kEntities) {
-      if (text.size() - at >= e.name.size() && EqualsNoCase(text.substr(at, e.name.size()), e.name)) {
-        hit = &e;
-        break;
+    if (at + 1 < text.size()) {
+      const char second = AsciiLower(text[at + 1]);
+      for (const Entity& e : kEntities) {
+        if (e.name[1] != second || text.size() - at < e.name.size()) continue;
+        if (EqualsNoCase(text.substr(at, e.name.size()), e.name)) {
+          hit = &e;
+          break;
+        }
       }
     }
     if (hit) {

@@ -1,6 +1,7 @@
 #include "model/xml_tags.h"
 
 #include <climits>
+#include <cstring>
 
 #include "base/text.h"
 #include "model/xml_entities.h"
@@ -11,50 +12,63 @@ namespace {
 
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 
-// Short tag names stay in the small-string buffer: no allocation per search.
-std::string Opening(std::string_view name) {
-  std::string s;
-  s.reserve(name.size() + 1);
-  s += '<';
-  s += name;
-  return s;
-}
-
-std::string Closing(std::string_view name) {
-  std::string s;
-  s.reserve(name.size() + 3);
-  s += "</";
-  s += name;
-  s += '>';
-  return s;
+bool NameAt(std::string_view block, std::size_t at, std::string_view name) {
+  if (at > block.size() || block.size() - at < name.size()) return false;
+  if (!name.empty() && AsciiLower(block[at]) != AsciiLower(name[0])) return false;  // most tags differ here
+  return EqualsNoCase(block.substr(at, name.size()), name);
 }
 
 }  // namespace
 
-TagSpan FindTag(std::string_view block, std::string_view name) {
+TagIndex::TagIndex(std::string_view block) : block_(block) {
+  for (std::size_t at = 0; at < block.size();) {
+    const void* hit = std::memchr(block.data() + at, '<', block.size() - at);
+    if (!hit) break;
+    at = static_cast<std::size_t>(static_cast<const char*>(hit) - block.data());
+    angles_.push_back(at);
+    ++at;
+  }
+}
+
+std::size_t TagIndex::FindOpening(std::string_view name) const {
+  for (std::size_t at : angles_)
+    if (NameAt(block_, at + 1, name)) return at;
+  return std::string_view::npos;
+}
+
+std::size_t TagIndex::FindClosing(std::string_view name, std::size_t from) const {
+  for (std::size_t at : angles_) {
+    if (at < from || block_.size() - at < name.size() + 3) continue;
+    if (block_[at + 1] == '/' && NameAt(block_, at + 2, name) && block_[at + 2 + name.size()] == '>') return at;
+  }
+  return std::string_view::npos;
+}
+
+TagSpan TagIndex::Find(std::string_view name) const {
   TagSpan span;
-  const std::size_t at = FindNoCase(block, Opening(name));
+  const std::size_t at = FindOpening(name);
   if (at == std::string_view::npos) return span;
   span.found = true;
 
   // A ">" inside a quoted attribute value (a label such as "a>b") does not end the tag.
   std::size_t end = at + 1 + name.size();
   bool quoted = false;
-  while (end < block.size() && (quoted || block[end] != '>')) {
-    if (block[end] == '"') quoted = !quoted;
+  while (end < block_.size() && (quoted || block_[end] != '>')) {
+    if (block_[end] == '"') quoted = !quoted;
     ++end;
   }
-  span.opening = block.substr(at, end - at);
-  if (end >= block.size()) return span;  // no ">": no content
+  span.opening = block_.substr(at, end - at);
+  if (end >= block_.size()) return span;  // no ">": no content
 
   const std::size_t start = end + 1;
-  const std::string closing = Closing(name);
-  std::size_t close = FindNoCase(block, closing);
-  if (close != std::string_view::npos && close < start) close = FindNoCase(block, closing, start);
-  if (close == std::string_view::npos) close = block.size();
-  span.content = block.substr(start, close - start);
+  std::size_t close = FindClosing(name, 0);
+  if (close != std::string_view::npos && close < start) close = FindClosing(name, start);
+  if (close == std::string_view::npos) close = block_.size();
+  span.content = block_.substr(start, close - start);
   return span;
 }
+
+TagSpan FindTag(std::string_view block, std::string_view name) { return TagIndex(block).Find(name); }
 
 bool FindAttribute(std::string_view opening, std::string_view name, std::string_view* raw) {
   if (name.empty()) return false;

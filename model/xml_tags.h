@@ -6,6 +6,7 @@
 #include <initializer_list>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace zelo {
 
@@ -24,6 +25,22 @@ struct TagSpan {
   bool found = false;
   std::string_view opening;  // from "<name" up to, not including, the tag's ">"
   std::string_view content;  // raw, up to the closing tag or the end of the block
+};
+
+// The positions of every "<" of a step block, so that the twenty-odd
+// elements of a step are found without scanning the block twenty-odd times.
+class TagIndex {
+ public:
+  explicit TagIndex(std::string_view block);
+  // As FindTag below.
+  TagSpan Find(std::string_view name) const;
+
+ private:
+  std::size_t FindOpening(std::string_view name) const;
+  std::size_t FindClosing(std::string_view name, std::size_t from) const;
+
+  std::string_view block_;
+  std::vector<std::size_t> angles_;
 };
 
 // The first "<name" of the block (any case). The opening tag ends at the first
