@@ -35,5 +35,7 @@ struct Command {
 };
 
 int RunFormat(const Arguments& args);
+int RunEval(const Arguments& args);
+int RunCondition(const Arguments& args);
 
 }  // namespace zelo::zxm
