@@ -17,6 +17,7 @@ using zelo::zxm::Command;
 
 const Command kCommands[] = {
     {"fmt", "IN [OUT]", zelo::zxm::RunFormat},
+    {"expand", "TEXT [NAME=VALUE]...", zelo::zxm::RunExpand},
 };
 
 void PrintUsage() {

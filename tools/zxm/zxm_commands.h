@@ -35,5 +35,6 @@ struct Command {
 };
 
 int RunFormat(const Arguments& args);
+int RunExpand(const Arguments& args);
 
 }  // namespace zelo::zxm
