@@ -46,6 +46,8 @@ uint32_t PortableSubstitutionContext::TickCount() {
 }
 
 bool PortableSubstitutionContext::EnvironmentVariable(std::string_view name, std::string* value) {
+  // A name holding "=" would match the tail of another variable's entry.
+  if (name.empty() || name.find('=') != std::string_view::npos) return false;
   const std::string key(name);
   const char* v = std::getenv(key.c_str());
   if (!v) return false;

@@ -9,6 +9,7 @@
 #include "expr/random.h"
 #include "expr/substitution_context.h"
 #include "expr/text_replace.h"
+#include "expr/token_text.h"
 #include "expr/windows_version_name.h"
 #include "model/script_slot.h"
 #include "settings/defaults.h"
@@ -49,8 +50,8 @@ std::string LogFilePathSetting() {
 }
 
 // "%FILENAME", "%FILEBASENAME", "%FILEPATH", "%FILEEXT" of the script in slot.
-void ReplaceScriptFileTokens(std::string& text, SubstitutionContext& context, int slot) {
-  if (FindNoCase(text, "%FILE") == std::string_view::npos) return;
+void ReplaceScriptFileTokens(TokenText& t, SubstitutionContext& context, int slot) {
+  if (!t.Holds("%FILE")) return;
   const std::string path = context.ScriptFileName(slot);
   const bool untitled = path.empty() || path == kUntitled;
   const std::size_t slash = path.rfind('\\');
@@ -60,34 +61,33 @@ void ReplaceScriptFileTokens(std::string& text, SubstitutionContext& context, in
   const std::size_t dot = path.rfind('.');
   std::string extension = dot == std::string::npos ? path : path.substr(dot);
   if (untitled) base = folder = extension = kUntitled;
-  ReplaceAllNoCase(text, "%FILENAME", untitled ? std::string(kUntitled) : path);
-  ReplaceAllNoCase(text, "%FILEBASENAME", base);
-  ReplaceAllNoCase(text, "%FILEPATH", folder);
-  ReplaceAllNoCase(text, "%FILEEXT", extension);
+  t.ReplaceWith("%FILENAME", untitled ? std::string(kUntitled) : path);
+  t.ReplaceWith("%FILEBASENAME", base);
+  t.ReplaceWith("%FILEPATH", folder);
+  t.ReplaceWith("%FILEEXT", extension);
 }
 
 // "%llll" ... "%l" (or "%eeee" ... "%e") in their four widths.
-void ReplaceCounter(std::string& text, char letter, int64_t value) {
-  const std::string one = std::string("%") + letter;
-  if (FindNoCase(text, one) == std::string_view::npos) return;
+void ReplaceCounter(TokenText& t, char letter, int64_t value) {
   static const char* const kWidths[] = {"%04lld", "%03lld", "%02lld", "%lld"};
   for (int width = 4; width >= 1; --width)
-    ReplaceAllNoCase(text, "%" + std::string(static_cast<std::size_t>(width), letter),
-                     Formatted(kWidths[4 - width], value));
+    t.ReplaceWith("%" + std::string(static_cast<std::size_t>(width), letter), Formatted(kWidths[4 - width], value));
 }
 
 // The first "%x" (or "%c") token with its run of letters is drawn once and
 // every occurrence of that token text gets the same result.
 template <class Draw>
-void ReplaceRandomToken(std::string& text, char letter, Draw&& draw) {
-  const std::size_t start = FindNoCase(text, std::string("%") + letter);
-  if (start == std::string_view::npos) return;
+void ReplaceRandomToken(TokenText& t, char letter, Draw&& draw) {
+  const std::string start_token = std::string("%") + letter;
+  if (!t.Holds(start_token)) return;
+  std::string& text = t.text();
+  const std::size_t start = FindNoCase(text, start_token);
   std::size_t end = start + 1;
   while (end < text.size() && end - start - 1 < kMaxRandomRun && AsciiLower(text[end]) == letter) ++end;
   const std::string token = text.substr(start, end - start);
   std::string drawn;
   for (std::size_t i = 1; i < token.size(); ++i) drawn += draw(token[i] != letter);
-  ReplaceAllNoCase(text, token, drawn);
+  t.ReplaceWith(token, drawn);
 }
 
 }  // namespace
@@ -95,63 +95,63 @@ void ReplaceRandomToken(std::string& text, char letter, Draw&& draw) {
 void ReplaceSystemTokens(std::string& text, int slot, int step) {
   if (text.find('%') == std::string::npos) return;
   SubstitutionContext& context = CurrentSubstitutionContext();
+  TokenText t(text);
 
-  ReplaceTokenNoCase(text, "%SYSDIR", [&] { return Cut(context.SystemFolder(), kMaxFolderText); });
-  ReplaceTokenNoCase(text, "%WINDIR", [&] { return Cut(context.WindowsFolder(), kMaxFolderText); });
-  ReplaceTokenNoCase(text, "%CURDIR", [&] { return Cut(context.CurrentFolder(), kMaxFolderText); });
+  t.Replace("%SYSDIR", [&] { return Cut(context.SystemFolder(), kMaxFolderText); });
+  t.Replace("%WINDIR", [&] { return Cut(context.WindowsFolder(), kMaxFolderText); });
+  t.Replace("%CURDIR", [&] { return Cut(context.CurrentFolder(), kMaxFolderText); });
 
-  ReplaceAllNoCase(text, "%programfiles", "%PROGRAMFILES%");
-  ReplaceAllNoCase(text, "%path", "%PATH%");
+  t.ReplaceWith("%programfiles", "%PROGRAMFILES%");
+  t.ReplaceWith("%path", "%PATH%");
   ExpandEnvironmentReferences(text, context);
+  t.Changed();
 
-  ReplaceTokenNoCase(text, "%LOGFILE", [] { return LogFilePathSetting(); });
-  ReplaceTokenNoCase(text, "%WINVER", [&] { return WindowsVersionName(context.WindowsVersion()); });
+  t.Replace("%LOGFILE", [] { return LogFilePathSetting(); });
+  t.Replace("%WINVER", [&] { return WindowsVersionName(context.WindowsVersion()); });
 
   ScreenRect window;
-  if (FindNoCase(text, "%WINDOW_") != std::string_view::npos && context.CurrentWindowRect(&window)) {
-    ReplaceAllNoCase(text, "%window_x", Formatted("%lld", window.left));
-    ReplaceAllNoCase(text, "%window_y", Formatted("%lld", window.top));
-    ReplaceAllNoCase(text, "%window_wide", Formatted("%lld", int64_t{window.right} - window.left));
-    ReplaceAllNoCase(text, "%window_hi", Formatted("%lld", int64_t{window.bottom} - window.top));
+  if (t.Holds("%WINDOW_") && context.CurrentWindowRect(&window)) {
+    t.ReplaceWith("%window_x", Formatted("%lld", window.left));
+    t.ReplaceWith("%window_y", Formatted("%lld", window.top));
+    t.ReplaceWith("%window_wide", Formatted("%lld", int64_t{window.right} - window.left));
+    t.ReplaceWith("%window_hi", Formatted("%lld", int64_t{window.bottom} - window.top));
   }
-  ReplaceTokenNoCase(text, "%WINDOW", [&] { return Cut(UpToNul(context.ForegroundWindowTitle()), kMaxWindowTitle); });
-  ReplaceTokenNoCase(text, "%HWND", [&] {
-    return Formatted("%lld", static_cast<int32_t>(context.ForegroundWindowHandle()));
-  });
-  ReplaceTokenNoCase(text, "%WINCLASS", [&] { return Cut(UpToNul(context.ForegroundWindowClass()), kMaxWindowClass); });
+  t.Replace("%WINDOW", [&] { return Cut(UpToNul(context.ForegroundWindowTitle()), kMaxWindowTitle); });
+  t.Replace("%HWND", [&] { return Formatted("%lld", static_cast<int32_t>(context.ForegroundWindowHandle())); });
+  t.Replace("%WINCLASS", [&] { return Cut(UpToNul(context.ForegroundWindowClass()), kMaxWindowClass); });
 
-  ReplaceScriptFileTokens(text, context, slot);
-  ReplaceTokenNoCase(text, "%tempfile", [&] { return context.CreateTempFile(); });
-  ReplaceTokenNoCase(text, "%CLIPBOARD", [&] { return UpToNul(context.ClipboardText()); });
+  ReplaceScriptFileTokens(t, context, slot);
+  t.Replace("%tempfile", [&] { return context.CreateTempFile(); });
+  t.Replace("%CLIPBOARD", [&] { return UpToNul(context.ClipboardText()); });
 
-  if (FindNoCase(text, "%l") != std::string_view::npos) ReplaceCounter(text, 'l', int64_t{context.LoopCounter(slot)} + 1);
-  if (FindNoCase(text, "%e") != std::string_view::npos) {
+  if (t.Holds("%l")) ReplaceCounter(t, 'l', int64_t{context.LoopCounter(slot)} + 1);
+  if (t.Holds("%e")) {
     const int32_t repeats = context.RunRepeats(slot);
-    ReplaceCounter(text, 'e', repeats < 0 ? 0 : repeats);
+    ReplaceCounter(t, 'e', repeats < 0 ? 0 : repeats);
   }
 
-  ReplaceAllNoCase(text, "%currentstep", Formatted("%lld", int64_t{step} + 1));
-  ReplaceAllNoCase(text, "%currentfile", Formatted("%lld", int64_t{slot} + 1));
-  ReplaceTokenNoCase(text, "%ticks", [&] { return Formatted("%lld", context.TickCount()); });
-  if (FindNoCase(text, "%mouse_") != std::string_view::npos) {
+  t.Replace("%currentstep", [&] { return Formatted("%lld", int64_t{step} + 1); });
+  t.Replace("%currentfile", [&] { return Formatted("%lld", int64_t{slot} + 1); });
+  t.Replace("%ticks", [&] { return Formatted("%lld", context.TickCount()); });
+  if (t.Holds("%mouse_")) {
     int32_t x = 0, y = 0;
     context.MousePosition(&x, &y);
-    ReplaceAllNoCase(text, "%mouse_x", Formatted("%lld", x));
-    ReplaceAllNoCase(text, "%mouse_y", Formatted("%lld", y));
+    t.ReplaceWith("%mouse_x", Formatted("%lld", x));
+    t.ReplaceWith("%mouse_y", Formatted("%lld", y));
   }
-  if (FindNoCase(text, "%screen_") != std::string_view::npos) {
+  if (t.Holds("%screen_")) {
     int32_t width = 0, height = 0;
     context.ScreenSize(&width, &height);
-    ReplaceAllNoCase(text, "%screen_x", Formatted("%lld", width));
-    ReplaceAllNoCase(text, "%screen_y", Formatted("%lld", height));
+    t.ReplaceWith("%screen_x", Formatted("%lld", width));
+    t.ReplaceWith("%screen_y", Formatted("%lld", height));
   }
 
-  ReplaceAllNoCase(text, "%r", "\r");
-  ReplaceAllNoCase(text, "%n", "\n");
-  ReplaceAllNoCase(text, "%t", "\t");
+  t.ReplaceWith("%r", "\r");
+  t.ReplaceWith("%n", "\n");
+  t.ReplaceWith("%t", "\t");
 
-  ReplaceRandomToken(text, 'x', [](bool capital) { return static_cast<char>('0' + RandomInRange(capital ? 1 : 0, 9)); });
-  ReplaceRandomToken(text, 'c', [](bool capital) { return static_cast<char>((capital ? 'A' : 'a') + RandomInRange(0, 25)); });
+  ReplaceRandomToken(t, 'x', [](bool capital) { return static_cast<char>('0' + RandomInRange(capital ? 1 : 0, 9)); });
+  ReplaceRandomToken(t, 'c', [](bool capital) { return static_cast<char>((capital ? 'A' : 'a') + RandomInRange(0, 25)); });
 }
 
 }  // namespace zelo
