@@ -19,6 +19,7 @@ const Command kCommands[] = {
     {"fmt", "IN [OUT]", zelo::zxm::RunFormat},
     {"eval", "EXPR", zelo::zxm::RunEval},
     {"cond", "TEXT", zelo::zxm::RunCondition},
+    {"expand", "TEXT [NAME=VALUE]...", zelo::zxm::RunExpand},
 };
 
 void PrintUsage() {
