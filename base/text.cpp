@@ -19,13 +19,23 @@ namespace {
 // How rare a character is in script text, to pick the character a search
 // scans for: letters by their frequency in English (z rarest), anything else
 // in the middle. Scanning for a rare character with memchr skips most of the
-// text in one go, which keeps whole-file searches fast.
-int Rarity(char c) {
-  static const char kByFrequency[] = "etaoinshrdlcumwfgypbvkjxqz";
-  const char lower = AsciiLower(c);
-  if (lower >= 'a' && lower <= 'z') return static_cast<int>(std::strchr(kByFrequency, lower) - kByFrequency) + 1;
-  return 12;
-}
+// text in one go, which keeps whole-file searches fast. It is a table because
+// field expansion tries dozens of short tokens per field, and ranking the
+// needle must not cost more than the search.
+struct RarityTable {
+  unsigned char rank[256];
+  constexpr RarityTable() : rank() {
+    const char by_frequency[] = "etaoinshrdlcumwfgypbvkjxqz";
+    for (int c = 0; c < 256; ++c) rank[c] = 12;
+    for (int i = 0; i < 26; ++i) {
+      rank[static_cast<unsigned char>(by_frequency[i])] = static_cast<unsigned char>(i + 1);
+      rank[static_cast<unsigned char>(by_frequency[i] - 'a' + 'A')] = static_cast<unsigned char>(i + 1);
+    }
+  }
+};
+constexpr RarityTable kRarity;
+
+int Rarity(char c) { return kRarity.rank[static_cast<unsigned char>(c)]; }
 
 }  // namespace
 

@@ -37,6 +37,31 @@ TEST(FindNoCase, IgnoresAsciiCase) {
   EXPECT_EQ(FindNoCase("abab", "ab", 1), 2u);
 }
 
+TEST(FindNoCase, AgreesWithAPlainSearchOnMixedTexts) {
+  // Needles with and without letters, case-free anchors in any place.
+  auto plain = [](std::string_view hay, std::string_view needle, std::size_t from) {
+    for (std::size_t i = from; i + needle.size() <= hay.size(); ++i)
+      if (EqualsNoCase(hay.substr(i, needle.size()), needle)) return i;
+    return std::string_view::npos;
+  };
+  const char alphabet[] = "aAbB%_(1 \xFF";
+  uint32_t seed = 7;
+  auto next = [&] {
+    seed = seed * 1103515245u + 12345u;
+    return (seed >> 16) & 0x7FFF;
+  };
+  for (int round = 0; round < 20000; ++round) {
+    std::string hay(next() % 24, ' '), needle(1 + next() % 4, ' ');
+    for (char& c : hay) c = alphabet[next() % (sizeof alphabet - 1)];
+    for (char& c : needle) c = alphabet[next() % (sizeof alphabet - 1)];
+    const std::size_t from = next() % 26;
+    ASSERT_EQ(FindNoCase(hay, needle, from), plain(hay, needle, from)) << hay << " / " << needle << " / " << from;
+  }
+  EXPECT_EQ(FindNoCase("xx%WINDOW_x", "%window_"), 2u);
+  EXPECT_EQ(FindNoCase("Length  (a)", "LENGTH  ("), 0u);
+  EXPECT_EQ(FindNoCase("abc", "c", 5), std::string_view::npos);
+}
+
 TEST(FixedText, KeepsAtMostItsLimitAndStopsAtNul) {
   FixedText<4> t("abcdef");
   EXPECT_EQ(t, "abc");

@@ -1,25 +1,22 @@
 #include "settings/memory_settings.h"
 
+#include <atomic>
+
+#include "settings/name_case.h"
+
 namespace zelo {
 
 namespace {
-// Case folding as the registry applies it to names written in the Windows
-// Latin-1 code page: ASCII, the accented letters 0xC0-0xDE and the few
-// letter pairs of 0x8A-0x9F.
-char FoldCase(char c) {
-  unsigned char u = static_cast<unsigned char>(c);
-  if (u >= 'A' && u <= 'Z') return static_cast<char>(u + 32);
-  if (u >= 0xC0 && u <= 0xDE && u != 0xD7) return static_cast<char>(u + 32);
-  if (u == 0x8A || u == 0x8C || u == 0x8E) return static_cast<char>(u + 16);
-  if (u == 0x9F) return static_cast<char>(0xFF);
-  return c;
-}
-std::string Fold(std::string_view s) {
-  std::string r(s);
-  for (char& c : r) c = FoldCase(c);
-  return r;
-}
+std::string Fold(std::string_view s) { return FoldName(s); }
 }  // namespace
+
+// Each store counts its changes from its own base, so that two stores never
+// show the same stamp (a reader that kept names from one store must not take
+// them for another's, even one made at the same address).
+MemorySettings::MemorySettings() {
+  static std::atomic<uint64_t> stores{0};
+  changes_ = ++stores << 40;
+}
 
 bool MemorySettings::Get(SettingsRoot root, std::string_view key, std::string_view name, StoredValue* out) {
   ++get_calls_;
@@ -44,6 +41,7 @@ bool MemorySettings::Set(SettingsRoot root, std::string_view key, std::string_vi
     if (k.name.empty()) k.name = std::string(part);
     if (p == std::string_view::npos) break;
   }
+  ++changes_;
   auto& slot = t[Fold(key)].values[Fold(name)];
   if (slot.first.empty()) slot.first = std::string(name);  // a rewrite keeps the name's first spelling
   slot.second = value;
@@ -54,13 +52,16 @@ bool MemorySettings::DeleteValue(SettingsRoot root, std::string_view key, std::s
   auto& t = tree(root);
   auto k = t.find(Fold(TrimKeyPath(key)));
   if (k == t.end()) return false;
-  return k->second.values.erase(Fold(name)) > 0;
+  if (k->second.values.erase(Fold(name)) == 0) return false;
+  ++changes_;
+  return true;
 }
 
 bool MemorySettings::DeleteKey(SettingsRoot root, std::string_view key) {
   auto& t = tree(root);
   std::string fk = Fold(TrimKeyPath(key));
   if (fk.empty() || t.find(fk) == t.end()) return false;
+  ++changes_;
   std::string prefix = fk + "\\";
   for (auto it = t.lower_bound(fk); it != t.end();) {
     if (it->first == fk || it->first.compare(0, prefix.size(), prefix) == 0)
@@ -80,12 +81,18 @@ bool MemorySettings::KeyExists(SettingsRoot root, std::string_view key) {
 }
 
 std::vector<std::string> MemorySettings::ValueNames(SettingsRoot root, std::string_view key) {
+  ++value_names_calls_;
   std::vector<std::string> names;
   auto& t = tree(root);
   auto k = t.find(Fold(TrimKeyPath(key)));
   if (k == t.end()) return names;
   for (auto& v : k->second.values) names.push_back(v.second.first);
   return names;
+}
+
+uint64_t MemorySettings::ChangeStamp(SettingsRoot, std::string_view) {
+  ++change_stamp_calls_;
+  return changes_;
 }
 
 std::vector<std::string> MemorySettings::SubKeys(SettingsRoot root, std::string_view key) {

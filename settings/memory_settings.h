@@ -14,6 +14,7 @@ namespace zelo {
 
 class MemorySettings : public SettingsBackend {
  public:
+  MemorySettings();
   bool Get(SettingsRoot root, std::string_view key, std::string_view name, StoredValue* out) override;
   bool Set(SettingsRoot root, std::string_view key, std::string_view name, const StoredValue& value) override;
   bool DeleteValue(SettingsRoot root, std::string_view key, std::string_view name) override;
@@ -21,8 +22,13 @@ class MemorySettings : public SettingsBackend {
   bool KeyExists(SettingsRoot root, std::string_view key) override;
   std::vector<std::string> ValueNames(SettingsRoot root, std::string_view key) override;
   std::vector<std::string> SubKeys(SettingsRoot root, std::string_view key) override;
+  // Changes with every write anywhere in the store: exact, if coarse.
+  uint64_t ChangeStamp(SettingsRoot root, std::string_view key) override;
 
-  int get_calls() const { return get_calls_; }  // for tests that count store round trips
+  // For tests and benchmarks that count store round trips.
+  int get_calls() const { return get_calls_; }
+  int value_names_calls() const { return value_names_calls_; }
+  int change_stamp_calls() const { return change_stamp_calls_; }
 
  private:
   struct Key {
@@ -33,6 +39,9 @@ class MemorySettings : public SettingsBackend {
   Tree& tree(SettingsRoot root) { return root == SettingsRoot::CurrentUser ? hkcu_ : hklm_; }
   Tree hkcu_, hklm_;
   int get_calls_ = 0;
+  int value_names_calls_ = 0;
+  int change_stamp_calls_ = 0;
+  uint64_t changes_ = 0;
 };
 
 }  // namespace zelo

@@ -118,5 +118,21 @@ TEST(KeyPaths, SameOrBelowComparesWholeComponentsWithoutCase) {
   EXPECT_TRUE(IsSameOrBelowKey("Anything", ""));
 }
 
+TEST(MemorySettings, TheChangeStampMovesWithEveryChangeAndDiffersBetweenStores) {
+  MemorySettings s;
+  const uint64_t start = s.ChangeStamp(kUser, "k");
+  EXPECT_EQ(s.ChangeStamp(kUser, "k"), start);
+  s.Set(kUser, "k", "a", Text("1"));
+  const uint64_t after_set = s.ChangeStamp(kUser, "k");
+  EXPECT_NE(after_set, start);
+  EXPECT_FALSE(s.DeleteValue(kUser, "k", "missing"));
+  EXPECT_EQ(s.ChangeStamp(kUser, "k"), after_set);
+  s.DeleteValue(kUser, "k", "a");
+  EXPECT_NE(s.ChangeStamp(kUser, "k"), after_set);
+  MemorySettings other;
+  EXPECT_NE(other.ChangeStamp(kUser, "k"), start);
+  EXPECT_EQ(s.change_stamp_calls(), 5);
+}
+
 }  // namespace
 }  // namespace zelo

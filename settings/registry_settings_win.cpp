@@ -144,7 +144,17 @@ bool StoreValue(HKEY key, const std::wstring& name, const StoredValue& value) {
 
 }  // namespace
 
-RegistrySettings::RegistrySettings(std::string sandbox) : sandbox_(TrimKeyPath(sandbox)) {}
+namespace {
+// Each store counts its writes from its own base, so that stamps of two
+// stores never meet.
+uint64_t NextStoreBase() {
+  static std::atomic<uint64_t> stores{0};
+  return ++stores << 40;
+}
+}  // namespace
+
+RegistrySettings::RegistrySettings() : writes_(NextStoreBase()) {}
+RegistrySettings::RegistrySettings(std::string sandbox) : sandbox_(TrimKeyPath(sandbox)), writes_(NextStoreBase()) {}
 
 namespace {
 
@@ -188,11 +198,13 @@ bool RegistrySettings::Get(SettingsRoot root, std::string_view key, std::string_
 }
 
 bool RegistrySettings::Set(SettingsRoot root, std::string_view key, std::string_view name, const StoredValue& value) {
+  ++writes_;
   RegKey k = Create(Locate(sandbox_, root, key));
   return k && StoreValue(k.get(), WideName(name), value);
 }
 
 bool RegistrySettings::DeleteValue(SettingsRoot root, std::string_view key, std::string_view name) {
+  ++writes_;
   RegKey k = Open(Locate(sandbox_, root, key), KEY_SET_VALUE);
   return k && RegDeleteValueW(k.get(), WideName(name).c_str()) == ERROR_SUCCESS;
 }
@@ -200,6 +212,7 @@ bool RegistrySettings::DeleteValue(SettingsRoot root, std::string_view key, std:
 bool RegistrySettings::DeleteKey(SettingsRoot root, std::string_view key) {
   // An empty path would name the root: never wipe a whole hive (or the sandbox).
   if (TrimKeyPath(key).empty()) return false;
+  ++writes_;
   Location where = Locate(sandbox_, root, key);
   return RegDeleteTreeW(where.root, where.path.c_str()) == ERROR_SUCCESS;
 }
@@ -246,10 +259,34 @@ std::vector<std::string> RegistrySettings::SubKeys(SettingsRoot root, std::strin
 
 bool RegistrySettings::CopyKey(SettingsRoot root, std::string_view from, std::string_view to) {
   if (IsSameOrBelowKey(to, from)) return false;
+  ++writes_;
   RegKey source = Open(Locate(sandbox_, root, from), KEY_READ);
   if (!source) return false;
   RegKey target = Create(Locate(sandbox_, root, to));
   return target && RegCopyTreeW(source.get(), nullptr, target.get()) == ERROR_SUCCESS;
+}
+
+uint64_t RegistrySettings::ChangeStamp(SettingsRoot root, std::string_view key) {
+  // The last write time moves with the system clock's tick, so a change by
+  // another process in the same tick that keeps the value count can go
+  // unseen until the next one; this process's own writes always count.
+  uint64_t parts[3] = {writes_.load(), ~0ull, 0};
+  RegKey k = Open(Locate(sandbox_, root, key), KEY_QUERY_VALUE);
+  DWORD values = 0;
+  FILETIME written{};
+  if (k && RegQueryInfoKeyW(k.get(), nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &values, nullptr, nullptr,
+                            nullptr, &written) == ERROR_SUCCESS) {
+    parts[1] = values;
+    parts[2] = (static_cast<uint64_t>(written.dwHighDateTime) << 32) | written.dwLowDateTime;
+  }
+  uint64_t stamp = 14695981039346656037ull;  // FNV-1a over the three words
+  for (uint64_t part : parts) {
+    for (int b = 0; b < 8; ++b) {
+      stamp ^= (part >> (8 * b)) & 0xFF;
+      stamp *= 1099511628211ull;
+    }
+  }
+  return stamp;
 }
 
 }  // namespace zelo

@@ -3,6 +3,7 @@
 // between the ANSI code page and the registry's UTF-16 at this boundary.
 #pragma once
 
+#include <atomic>
 #include <string>
 
 #include "settings/settings_backend.h"
@@ -11,7 +12,7 @@ namespace zelo {
 
 class RegistrySettings : public SettingsBackend {
  public:
-  RegistrySettings() = default;
+  RegistrySettings();
   // Keeps both roots inside HKEY_CURRENT_USER\<sandbox>, in the sub-keys
   // "CurrentUser" and "LocalMachine", so that a trial run (or a test) works on
   // the real registry without touching the user's options or needing the
@@ -28,9 +29,13 @@ class RegistrySettings : public SettingsBackend {
   // Copies with the registry's own tree copy, which keeps value kinds this
   // store does not model (64-bit numbers, for one).
   bool CopyKey(SettingsRoot root, std::string_view from, std::string_view to) override;
+  // This process's own writes, and the key's value count and last write time
+  // for the writes of other processes (another instance, the scheduler).
+  uint64_t ChangeStamp(SettingsRoot root, std::string_view key) override;
 
  private:
   std::string sandbox_;
+  std::atomic<uint64_t> writes_;  // starts at a base of its own per store
 };
 
 }  // namespace zelo

@@ -1,5 +1,7 @@
 #include "settings/settings_backend.h"
 
+#include <atomic>
+
 #include "base/text.h"
 
 namespace zelo {
@@ -34,6 +36,11 @@ bool SettingsBackend::CopyKey(SettingsRoot root, std::string_view from, std::str
     if (!CopyKey(root, from_key + "\\" + sub, to_key + "\\" + sub)) ok = false;
   }
   return ok;
+}
+
+uint64_t SettingsBackend::ChangeStamp(SettingsRoot, std::string_view) {
+  static std::atomic<uint64_t> calls{0};
+  return ++calls;
 }
 
 }  // namespace zelo

@@ -40,6 +40,12 @@ class SettingsBackend {
   // key into itself or below itself is refused. This generic walk copies the
   // kinds above; a backend that holds other kinds overrides it to keep them.
   virtual bool CopyKey(SettingsRoot root, std::string_view from, std::string_view to);
+  // A number that changes whenever the names of key's values may have changed
+  // (a value added or removed, the key deleted or copied into), so that a
+  // reader may keep what it derived from the names until it changes. A
+  // backend may change it more often than needed, never less; this default
+  // gives a new number on every call, so nothing is kept.
+  virtual uint64_t ChangeStamp(SettingsRoot root, std::string_view key);
 };
 
 // Key paths compare like registry paths: without regard to case, and

@@ -1,7 +1,8 @@
 // Program entry: puts the settings in the registry, reads the command line,
-// writes the missing setting defaults, creates the main window (hidden for a
-// command-line run), opens and runs the named script, runs the message loop
-// and returns the exit code.
+// writes the missing setting defaults, lets conditions order texts by the
+// user's locale, creates the main window (hidden for a command-line run),
+// opens and runs the named script, runs the message loop and returns the
+// exit code.
 #include <windows.h>
 #include <commctrl.h>
 #include <objbase.h>
@@ -10,6 +11,8 @@
 #include <string>
 
 #include "base/ansi_text_win.h"
+#include "expr/text_collation.h"
+#include "expr/text_collation_win.h"
 #include "settings/defaults.h"
 #include "settings/dialog_font_win.h"
 #include "settings/registry_settings_win.h"
@@ -75,6 +78,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
   zelo::SetStartBits(command_line.start_bits);
   const bool hidden = (command_line.start_bits & zelo::START_HIDDEN) != 0;
   zelo::WriteSettingDefaults(false, {zelo::DialogFontHeight(), nullptr});
+  zelo::UseTextCollator(&zelo::SystemCollateText);
 
   zelo::MainWindow window;
   if (!window.Create(instance, ChoosePlacement(), hidden, show)) {

@@ -33,7 +33,7 @@ TEST(Examples, EveryExampleRunsToItsEnd) {
   ASSERT_FALSE(scripts.empty()) << "no examples found";
   ScratchFolder dir;
   for (const std::string& script : scripts) {
-    RunResult r = RunProgram("/r \"" + script + "\"", dir.File("log.txt"), 15000);
+    RunResult r = RunProgram("/r \"" + script + "\"", dir.File("log.txt"), kGuiWaitMs);
     ASSERT_TRUE(r.finished) << script;
     EXPECT_EQ(r.exit_code, 0u) << script;
     EXPECT_NE(r.log.find("Starting Run at "), std::string::npos) << script << "\n" << r.log;

@@ -23,6 +23,9 @@ std::string WithoutTimes(const std::string& log) {
 
 std::string Quoted(const std::string& path) { return "\"" + path + "\""; }
 
+// How long a hidden program's start-up box stays before it closes itself.
+constexpr DWORD kUnattendedBoxMs = 10000;
+
 class RunTest : public ::testing::Test {
  protected:
   RunTest() : default_code_("DefaultReturnCode", 0), log_level_("LogLevel", 0), restart_log_("RestartLog", 1) {}
@@ -41,7 +44,7 @@ class RunTest : public ::testing::Test {
 TEST_F(RunTest, HiddenRunLogsEveryStepAndEndsWithTheDefaultCode) {
   const std::string script = WriteScript(StepXml("Comment", "one") + StepXml("Comment", "half way: 50% done") +
                                          StepXml("Comment", ""));
-  RunResult r = RunProgram("/r " + Quoted(script), LogPath(), 15000);
+  RunResult r = RunProgram("/r " + Quoted(script), LogPath(), kGuiWaitMs);
   ASSERT_TRUE(r.finished) << "the hidden program stayed behind";
   EXPECT_EQ(r.exit_code, 0u);
   EXPECT_EQ(WithoutTimes(r.log),
@@ -56,7 +59,7 @@ TEST_F(RunTest, HiddenRunLogsEveryStepAndEndsWithTheDefaultCode) {
 TEST_F(RunTest, TheDefaultReturnCodeIsTheExitCode) {
   ScopedZelomatNumber code("DefaultReturnCode", 5);
   const std::string script = WriteScript(StepXml("Comment", "one"));
-  RunResult r = RunProgram("/r " + Quoted(script), LogPath(), 15000);
+  RunResult r = RunProgram("/r " + Quoted(script), LogPath(), kGuiWaitMs);
   ASSERT_TRUE(r.finished);
   EXPECT_EQ(r.exit_code, 5u);
   EXPECT_NE(r.log.find("Run Completed at "), std::string::npos);
@@ -67,7 +70,7 @@ TEST_F(RunTest, SkippedStepsArePassedOverAndABreakpointEndsTheRun) {
   const std::string script =
       WriteScript(StepXml("Comment", "a") + StepXml("Comment", "b", "", 1) + StepXml("Comment", "c") +
                   StepXml("Comment", "d", "", 2) + StepXml("Comment", "e"));
-  RunResult r = RunProgram("/r " + Quoted(script), LogPath(), 15000);
+  RunResult r = RunProgram("/r " + Quoted(script), LogPath(), kGuiWaitMs);
   ASSERT_TRUE(r.finished);
   EXPECT_EQ(r.exit_code, 0u);
   EXPECT_EQ(WithoutTimes(r.log),
@@ -85,7 +88,7 @@ TEST_F(RunTest, AStepWithoutHandlerFailsTheRunAfterTheUserSawItsBox) {
       WriteScript(StepXml("Comment", "before") + StepXml("Type", "", "abc") + StepXml("Comment", "after"));
   Process p = StartProgram("/r " + Quoted(script), LogPath());
   ASSERT_TRUE(p.valid());
-  HWND box = WaitForProcessWindow(p.id(), L"#32770", 15000, L"Run Failure");
+  HWND box = WaitForProcessWindow(p.id(), L"#32770", kGuiWaitMs, L"Run Failure");
   ASSERT_NE(box, nullptr) << "no \"Run Failure\" box appeared";
   EXPECT_EQ(WaitForMessageBoxText(box, 5000), L"The \"Type\" action is not available in this version");
   HWND main = FindProcessWindow(p.id(), L"Zelomat");
@@ -95,7 +98,7 @@ TEST_F(RunTest, AStepWithoutHandlerFailsTheRunAfterTheUserSawItsBox) {
   EXPECT_FALSE(p.Wait(0, &code)) << "the program ended before the box was answered";
 
   PressOk(box);
-  ASSERT_TRUE(p.Wait(15000, &code)) << "the hidden program stayed behind";
+  ASSERT_TRUE(p.Wait(kGuiWaitMs, &code)) << "the hidden program stayed behind";
   EXPECT_EQ(code, 0u);
   std::string log;
   ReadTextFile(LogPath(), &log);
@@ -115,11 +118,11 @@ TEST_F(RunTest, HiddenRunOfAMissingScriptLogsTheErrorAndEndsByItself) {
   Process p = StartProgram("/r " + Quoted(missing), LogPath());
   ASSERT_TRUE(p.valid());
   const DWORD start = GetTickCount();
-  HWND box = WaitForProcessWindow(p.id(), L"#32770", 15000);
+  HWND box = WaitForProcessWindow(p.id(), L"#32770", kGuiWaitMs);
   EXPECT_NE(box, nullptr) << "the load error was not shown";
   DWORD code = 99;
-  ASSERT_TRUE(p.Wait(25000, &code)) << "the hidden program waited for an answer";
-  EXPECT_GE(GetTickCount() - start, 9000u) << "the box did not stay for its time";
+  ASSERT_TRUE(p.Wait(kGuiWaitMs + 2 * kUnattendedBoxMs, &code)) << "the hidden program waited for an answer";
+  EXPECT_GE(GetTickCount() - start, kUnattendedBoxMs - 1000) << "the box did not stay for its time";
   EXPECT_EQ(code, 2u);
   std::string log;
   ReadTextFile(LogPath(), &log);
@@ -131,7 +134,7 @@ TEST_F(RunTest, HiddenRunOfAnEmptyScriptLogsWhyAndEndsByItself) {
   Process p = StartProgram("/r " + Quoted(script), LogPath());
   ASSERT_TRUE(p.valid());
   DWORD code = 99;
-  ASSERT_TRUE(p.Wait(25000, &code)) << "the hidden program waited for an answer";
+  ASSERT_TRUE(p.Wait(kGuiWaitMs + 2 * kUnattendedBoxMs, &code)) << "the hidden program waited for an answer";
   EXPECT_EQ(code, 2u);
   std::string log;
   ReadTextFile(LogPath(), &log);

@@ -71,7 +71,7 @@ class StopTest : public ::testing::Test {
     const std::string script = WriteScript(CommentSteps(20));
     *p = StartProgram("/e " + Quoted(script), LogPath());
     if (!p->valid()) return nullptr;
-    HWND main = WaitForProcessWindow(p->id(), L"Zelomat", 15000);
+    HWND main = WaitForProcessWindow(p->id(), L"Zelomat", kGuiWaitMs);
     if (!main || !WaitForTitle(main, L"stop.zxm - Zelomat", 10000)) return nullptr;
     return StartRunFromHere(main) ? main : nullptr;
   }
@@ -106,7 +106,7 @@ TEST_F(StopTest, TheStopKeyEndsAHiddenRunAfterItsStep) {
   const std::string script = WriteScript(CommentSteps(kSteps));
   Process p = StartProgram("/r " + Quoted(script), LogPath());
   ASSERT_TRUE(p.valid());
-  ASSERT_TRUE(WaitForLogText(LogPath(), "[STEP 5]:", 20000)) << "the run did not start";
+  ASSERT_TRUE(WaitForLogText(LogPath(), "[STEP 5]:", kGuiWaitMs)) << "the run did not start";
   PressKey(VK_PAUSE);
 
   DWORD code = 99;
