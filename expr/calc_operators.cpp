@@ -70,6 +70,10 @@ DoubleDouble Multiply(DoubleDouble x, DoubleDouble y) {
 // Keeps x near 1 with its power of two counted apart, so that no product
 // overflows or underflows however large the power grows.
 void Normalize(DoubleDouble* x, int64_t* exp2) {
+  // Within this range two factors multiply without either; most powers
+  // never leave it.
+  const double m = std::fabs(x->hi);
+  if (m >= 0x1p-400 && m <= 0x1p400) return;
   int e = 0;
   std::frexp(x->hi, &e);
   x->hi = std::ldexp(x->hi, -e);
@@ -78,6 +82,7 @@ void Normalize(DoubleDouble* x, int64_t* exp2) {
 }
 
 double Scale(double m, int64_t exp2) {
+  if (exp2 == 0) return m;
   if (exp2 > 4096) exp2 = 4096;  // beyond any double: ldexp gives the infinity or 0
   if (exp2 < -4096) exp2 = -4096;
   return std::ldexp(m, static_cast<int>(exp2));

@@ -21,6 +21,7 @@ bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 // trailing zeros and a trailing point removed.
 std::string_view FixedDigits(double value, int places, char (&buf)[kDigitsCapacity]) {
   auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed, places);
+  if (res.ec != std::errc()) return std::string_view();  // the buffer holds any double; exponent form then
   std::size_t n = static_cast<std::size_t>(res.ptr - buf);
   if (places > 0) {
     while (buf[n - 1] == '0') --n;
@@ -112,7 +113,7 @@ RealText FormatReal(double value) {
   }
 
   const bool negative = value < 0;
-  if (digits.size() + (negative ? 1 : 0) > RealText::kMaxLength) {
+  if (digits.empty() || digits.size() + (negative ? 1 : 0) > RealText::kMaxLength) {
     char sci[64];
     auto res = std::to_chars(sci, sci + sizeof sci, value, std::chars_format::scientific);
     return RealText(std::string_view(sci, static_cast<std::size_t>(res.ptr - sci)));

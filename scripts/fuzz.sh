@@ -1,16 +1,40 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets with clang (ASan + UBSan) in build/fuzz and
-# fuzzes the script reader for the given number of seconds (default 600).
-# New inputs collect in build/fuzz/corpus; crashes land in build/fuzz/artifacts.
+# fuzzes one of them for the given number of seconds (default 600):
+#   scripts/fuzz.sh [seconds] [reader|evaluator|expand]
+# reader (the default) is the script reader, evaluator the expression
+# evaluator and conditions, expand field expansion. New inputs collect in
+# build/fuzz/corpus (or corpus-evaluator, corpus-expand); crashes land in
+# build/fuzz/artifacts (or artifacts-evaluator, artifacts-expand).
 set -euo pipefail
 ZELO_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$ZELO_ROOT"
 SECONDS_TO_RUN=${1:-600}
+TARGET=${2:-reader}
+
+case "$TARGET" in
+  reader)
+    BIN=script_reader_fuzz SUFFIX= SEEDS=fuzz/corpus
+    OPTIONS=(-max_len=16384)
+    ;;
+  evaluator)
+    BIN=fuzz_evaluator SUFFIX=-evaluator SEEDS=fuzz/evaluator_seeds
+    OPTIONS=(-max_len=8192 -dict=fuzz/evaluator.dict)
+    ;;
+  expand)
+    BIN=expand_fuzz SUFFIX=-expand SEEDS=fuzz/corpus_expand
+    OPTIONS=(-max_len=4096)
+    ;;
+  *)
+    echo "usage: scripts/fuzz.sh [seconds] [reader|evaluator|expand]" >&2
+    exit 2
+    ;;
+esac
 
 cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DZELO_FUZZ=ON >/dev/null
-cmake --build build/fuzz --target script_reader_fuzz
-mkdir -p build/fuzz/corpus build/fuzz/artifacts
-build/fuzz/fuzz/script_reader_fuzz build/fuzz/corpus fuzz/corpus \
-  -max_total_time="$SECONDS_TO_RUN" -max_len=16384 -timeout=10 -rss_limit_mb=2048 \
-  -artifact_prefix=build/fuzz/artifacts/ -print_final_stats=1
+cmake --build build/fuzz --target "$BIN"
+mkdir -p "build/fuzz/corpus$SUFFIX" "build/fuzz/artifacts$SUFFIX"
+"build/fuzz/fuzz/$BIN" "build/fuzz/corpus$SUFFIX" "$SEEDS" \
+  -max_total_time="$SECONDS_TO_RUN" "${OPTIONS[@]}" -timeout=10 -rss_limit_mb=2048 \
+  -artifact_prefix="build/fuzz/artifacts$SUFFIX/" -print_final_stats=1

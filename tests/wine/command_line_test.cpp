@@ -91,14 +91,14 @@ void PressOk(HWND box) { PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICK
 DWORD CloseProgram(Process& p, HWND main) {
   PostMessageW(main, WM_CLOSE, 0, 0);
   DWORD code = 99;
-  if (!p.Wait(10000, &code)) return 99;
+  if (!p.Wait(zelo::test::kGuiWaitMs, &code)) return 99;
   return code;
 }
 
 // Starts the program with the arguments, waits for its main window and closes it.
 DWORD StartAndClose(const std::wstring& args) {
   Process p = Process::Start(ProgramPath(), args);
-  HWND main = p.valid() ? WaitForProcessWindow(p.id(), L"Zelomat", 10000) : nullptr;
+  HWND main = p.valid() ? WaitForProcessWindow(p.id(), L"Zelomat", zelo::test::kGuiWaitMs) : nullptr;
   if (!main) return 99;
   return CloseProgram(p, main);
 }
@@ -123,7 +123,7 @@ bool RegistryText(const wchar_t* key, const wchar_t* name, std::wstring* out) {
 TEST(CommandLine, HelpShowsTheUsageBoxThenTheEditor) {
   Process p = Process::Start(ProgramPath(), L"/?");
   ASSERT_TRUE(p.valid());
-  HWND box = WaitForProcessWindow(p.id(), L"#32770", 10000);
+  HWND box = WaitForProcessWindow(p.id(), L"#32770", zelo::test::kGuiWaitMs);
   ASSERT_NE(box, nullptr) << "no usage box appeared";
   EXPECT_EQ(WaitForMessageBoxText(box, 5000),
             L"Zelomat Startup (Command Line) Options:\n\n\t/e\tEdit file\n\t/r\tRun file\n\t/v\tRun file in Zelomat\n"
@@ -133,27 +133,27 @@ TEST(CommandLine, HelpShowsTheUsageBoxThenTheEditor) {
   EXPECT_EQ(FindProcessWindow(p.id(), L"Zelomat"), nullptr) << "the editor opened before the box was closed";
   PressOk(box);
 
-  HWND main = WaitForProcessWindow(p.id(), L"Zelomat", 10000);
+  HWND main = WaitForProcessWindow(p.id(), L"Zelomat", zelo::test::kGuiWaitMs);
   ASSERT_NE(main, nullptr);
   for (int i = 0; i < 100 && !IsWindowVisible(main); ++i) Sleep(50);
   EXPECT_TRUE(IsWindowVisible(main));
   PostMessageW(main, WM_CLOSE, 0, 0);
   DWORD code = 99;
-  ASSERT_TRUE(p.Wait(10000, &code));
+  ASSERT_TRUE(p.Wait(zelo::test::kGuiWaitMs, &code));
   EXPECT_EQ(code, 0u);
 }
 
 TEST(CommandLine, HiddenRunOfAMissingScriptEndsWithCode2) {
   Process p = Process::Start(ProgramPath(), L"/r \"Z:\\no such folder\\missing.zxm\"");
   ASSERT_TRUE(p.valid());
-  HWND box = WaitForProcessWindow(p.id(), L"#32770", 10000);
+  HWND box = WaitForProcessWindow(p.id(), L"#32770", zelo::test::kGuiWaitMs);
   ASSERT_NE(box, nullptr) << "no load error was shown";
   HWND main = FindProcessWindow(p.id(), L"Zelomat");
   ASSERT_NE(main, nullptr);
   EXPECT_FALSE(IsWindowVisible(main)) << "a hidden run showed its main window";
   PressOk(box);
   DWORD code = 99;
-  ASSERT_TRUE(p.Wait(10000, &code)) << "the hidden program stayed behind";
+  ASSERT_TRUE(p.Wait(zelo::test::kGuiWaitMs, &code)) << "the hidden program stayed behind";
   EXPECT_EQ(code, 2u);
 }
 
@@ -161,7 +161,7 @@ TEST(CommandLine, HiddenRunWithoutScriptEndsAtOnceWithCode2) {
   Process p = Process::Start(ProgramPath(), L"/r");
   ASSERT_TRUE(p.valid());
   DWORD code = 99;
-  ASSERT_TRUE(p.Wait(10000, &code)) << "the hidden program stayed behind";
+  ASSERT_TRUE(p.Wait(zelo::test::kGuiWaitMs, &code)) << "the hidden program stayed behind";
   EXPECT_EQ(code, 2u);
 }
 
@@ -170,18 +170,18 @@ TEST(CommandLine, HiddenRunWithoutScriptEndsAtOnceWithCode2) {
 TEST(CommandLine, OptionLettersInAPathDoNotMakeAHiddenRun) {
   Process p = Process::Start(ProgramPath(), L"Z:\\my-reports\\missing.zxm");
   ASSERT_TRUE(p.valid());
-  HWND box = WaitForProcessWindow(p.id(), L"#32770", 10000);
+  HWND box = WaitForProcessWindow(p.id(), L"#32770", zelo::test::kGuiWaitMs);
   ASSERT_NE(box, nullptr) << "no load error was shown";
   EXPECT_NE(WaitForMessageBoxText(box, 5000).find(L"Z:\\my-reports\\missing.zxm"), std::wstring::npos) << "the path was damaged";
   PressOk(box);
-  HWND main = WaitForProcessWindow(p.id(), L"Zelomat", 10000);
+  HWND main = WaitForProcessWindow(p.id(), L"Zelomat", zelo::test::kGuiWaitMs);
   ASSERT_NE(main, nullptr);
   for (int i = 0; i < 100 && !IsWindowVisible(main); ++i) Sleep(50);
   EXPECT_TRUE(IsWindowVisible(main));
   EXPECT_EQ(WindowText(main), L"(Untitled) - Zelomat");
   PostMessageW(main, WM_CLOSE, 0, 0);
   DWORD code = 99;
-  ASSERT_TRUE(p.Wait(10000, &code));
+  ASSERT_TRUE(p.Wait(zelo::test::kGuiWaitMs, &code));
   EXPECT_EQ(code, 0u);
 }
 
@@ -198,9 +198,9 @@ TEST(CommandLine, EditOpensTheScriptAndPutsItFirstInTheRecentList) {
 
   Process p = Process::Start(ProgramPath(), L"/e \"" + Wide(path) + L"\"");
   ASSERT_TRUE(p.valid());
-  HWND main = WaitForProcessWindow(p.id(), L"Zelomat", 10000);
+  HWND main = WaitForProcessWindow(p.id(), L"Zelomat", zelo::test::kGuiWaitMs);
   ASSERT_NE(main, nullptr);
-  EXPECT_TRUE(zelo::test::WaitForTitle(main, L"opened.zxm - Zelomat", 10000));
+  EXPECT_TRUE(zelo::test::WaitForTitle(main, L"opened.zxm - Zelomat", zelo::test::kGuiWaitMs));
   std::string recent;
   EXPECT_TRUE(zelo::test::GetZelomatString("RecentFile1", &recent));
   EXPECT_EQ(recent, path);

@@ -8,6 +8,11 @@
 
 namespace zelo::test {
 
+// How long a test waits for the program's windows and its end. Generous: the
+// first start of a program in a fresh Wine prefix on a busy machine has been
+// seen to take more than ten seconds.
+inline constexpr DWORD kGuiWaitMs = 30000;
+
 class Process {
  public:
   static Process Start(const std::wstring& exe, const std::wstring& args) {

@@ -12,12 +12,12 @@ namespace {
 TEST(Startup, ShowsMainWindowAndClosesCleanly) {
   zelo::test::Process p = zelo::test::Process::Start(zelo::test::ProgramPath(), L"");
   ASSERT_TRUE(p.valid());
-  HWND main = zelo::test::WaitForWindow(L"Zelomat", nullptr, 10000);
+  HWND main = zelo::test::WaitForWindow(L"Zelomat", nullptr, zelo::test::kGuiWaitMs);
   ASSERT_NE(main, nullptr) << "no window of class \"Zelomat\" appeared";
   EXPECT_TRUE(zelo::test::WaitForTitle(main, L"(Untitled) - Zelomat", 5000));
   PostMessageW(main, WM_CLOSE, 0, 0);
   DWORD code = 0;
-  ASSERT_TRUE(p.Wait(10000, &code)) << "Zelomat.exe did not end after WM_CLOSE";
+  ASSERT_TRUE(p.Wait(zelo::test::kGuiWaitMs, &code)) << "Zelomat.exe did not end after WM_CLOSE";
   EXPECT_EQ(code, 0u);
 }
 
@@ -34,11 +34,11 @@ TEST(Startup, WritesMissingDefaultsAndRepairsTheStopKey) {
 
   zelo::test::Process p = zelo::test::Process::Start(zelo::test::ProgramPath(), L"");
   ASSERT_TRUE(p.valid());
-  HWND main = zelo::test::WaitForWindow(L"Zelomat", nullptr, 10000);
+  HWND main = zelo::test::WaitForWindow(L"Zelomat", nullptr, zelo::test::kGuiWaitMs);
   ASSERT_NE(main, nullptr);
   PostMessageW(main, WM_CLOSE, 0, 0);
   DWORD code = 0;
-  ASSERT_TRUE(p.Wait(10000, &code));
+  ASSERT_TRUE(p.Wait(zelo::test::kGuiWaitMs, &code));
 
   DWORD value = 0;
   ASSERT_TRUE(RegistryNumber(L"SOFTWARE\\Zelomat", L"StopKey", &value));

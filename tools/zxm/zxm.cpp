@@ -17,6 +17,8 @@ using zelo::zxm::Command;
 
 const Command kCommands[] = {
     {"fmt", "IN [OUT]", zelo::zxm::RunFormat},
+    {"eval", "EXPR", zelo::zxm::RunEval},
+    {"cond", "TEXT", zelo::zxm::RunCondition},
     {"expand", "TEXT [NAME=VALUE]...", zelo::zxm::RunExpand},
 };
 

@@ -35,6 +35,8 @@ struct Command {
 };
 
 int RunFormat(const Arguments& args);
+int RunEval(const Arguments& args);
+int RunCondition(const Arguments& args);
 int RunExpand(const Arguments& args);
 
 }  // namespace zelo::zxm
