@@ -19,7 +19,7 @@ inline constexpr int kMaxInlineCalls = 10000;
 // The functions may grow a field by at most this much in all: a call whose
 // result would pass it (an InsertText at position two billion, a ReplaceText
 // that puts a long text in place of every letter) is left as written.
-inline constexpr std::size_t kMaxInlineGrowth = std::size_t{64} << 20;
+inline constexpr std::size_t kMaxInlineGrowth = std::size_t{16} << 20;
 
 // The arguments between a call's parentheses: up to four, separated by ","
 // outside quotes; blanks and tabs before each are skipped; a quoted argument
