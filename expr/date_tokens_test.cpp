@@ -48,6 +48,7 @@ TEST_F(DateTokensTest, TheFirstUnitInTheListWinsAndTheNumberIsRemovedEverywhere)
   EXPECT_EQ(Expand("%yyyy++1 %dd++1"), "2007 15");
   // Without a unit the time stays, but "++N" still goes.
   EXPECT_EQ(Expand("C++3 %dd"), "C 14");
+  EXPECT_EQ(Expand("C++3 %zz"), "C %zz");
   // An offset of 0 leaves its text.
   EXPECT_EQ(Expand("%dd++0"), "14++0");
 }

@@ -1,5 +1,7 @@
 #include "expr/inline_functions.h"
 
+#include <algorithm>
+
 #include "base/text.h"
 #include "expr/evaluator.h"
 #include "expr/expansion_stages.h"
@@ -18,12 +20,33 @@ constexpr const char* kFunctionNames[] = {"Uppercase", "Lowercase", "ReplaceText
 // What may stand between a name and its "(", in the order searched.
 constexpr std::string_view kCallForms[] = {" (", "(", "  ("};
 
-std::string InsertAt(std::string text, int32_t position, std::string_view insert) {
+std::size_t CountOccurrences(std::string_view text, std::string_view find) {
+  if (find.empty()) return 0;
+  std::size_t count = 0;
+  for (std::size_t hit = FindNoCase(text, find); hit != std::string_view::npos;
+       hit = FindNoCase(text, find, hit + find.size()))
+    ++count;
+  return count;
+}
+
+std::optional<std::string> InsertAt(std::string text, int32_t position, std::string_view insert, std::size_t max) {
   if (position < 1) position = 1;
-  if (position > kMaxInsertPosition) position = kMaxInsertPosition;
   const std::size_t at = static_cast<std::size_t>(position) - 1;
+  const std::size_t padded = text.size() < at ? at : text.size();
+  if (padded > max || insert.size() > max - padded) return std::nullopt;
   if (text.size() < at) text.append(at - text.size(), ' ');
   text.insert(at, insert);
+  return text;
+}
+
+std::optional<std::string> ReplaceIn(std::string text, std::string_view find, std::string_view with, std::size_t max) {
+  if (with.size() > find.size()) {
+    const std::size_t n = CountOccurrences(text, find);
+    const std::size_t extra = with.size() - find.size();
+    if (n > 0 && (extra > (max - std::min(max, text.size())) / n)) return std::nullopt;
+  }
+  ReplaceAllNoCase(text, find, with);
+  if (text.size() > max) return std::nullopt;
   return text;
 }
 
@@ -40,14 +63,6 @@ std::string Piece(std::string_view text, std::string_view separator, int32_t n) 
   return std::string(text.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start));
 }
 
-std::size_t CountOccurrences(std::string_view text, std::string_view find) {
-  if (find.empty()) return 0;
-  std::size_t count = 0;
-  for (std::size_t hit = FindNoCase(text, find); hit != std::string_view::npos;
-       hit = FindNoCase(text, find, hit + find.size()))
-    ++count;
-  return count;
-}
 
 // The ")" that closes the call whose "(" is at open: the one that brings the
 // depth back to 0 outside quotes (parentheses inside quotes still count).
@@ -108,7 +123,8 @@ std::vector<std::string> ParseInlineArguments(std::string_view inner) {
   return arguments;
 }
 
-std::string EvaluateInlineFunction(std::string_view name, const std::vector<std::string>& arguments) {
+std::optional<std::string> EvaluateInlineFunction(std::string_view name, const std::vector<std::string>& arguments,
+                                                  std::size_t max_result) {
   auto arg = [&](std::size_t n) -> const std::string& {
     static const std::string kEmpty;
     return n < arguments.size() ? arguments[n] : kEmpty;
@@ -122,12 +138,9 @@ std::string EvaluateInlineFunction(std::string_view name, const std::vector<std:
     }
     return t;
   }
-  if (EqualsNoCase(name, "ReplaceText")) {
-    std::string t = arg(0);
-    ReplaceAllNoCase(t, arg(1), arg(2));
-    return t;
-  }
-  if (EqualsNoCase(name, "InsertText")) return InsertAt(arg(0), TextToInt(arg(1)), arg(2));
+  // The other functions give at most their first argument's length, or a number.
+  if (EqualsNoCase(name, "ReplaceText")) return ReplaceIn(arg(0), arg(1), arg(2), max_result);
+  if (EqualsNoCase(name, "InsertText")) return InsertAt(arg(0), TextToInt(arg(1)), arg(2), max_result);
   if (EqualsNoCase(name, "GetSubText")) return Piece(arg(0), arg(1), TextToInt(arg(2)));
   if (EqualsNoCase(name, "Length")) return std::to_string(arg(0).size());
   if (EqualsNoCase(name, "FindText")) {
@@ -151,6 +164,7 @@ std::string EvaluateInlineFunction(std::string_view name, const std::vector<std:
 void EvaluateInlineFunctions(std::string& text) {
   if (text.find('(') == std::string::npos || text.find(')') == std::string::npos) return;
   int calls = 0;
+  const std::size_t limit = text.size() + kMaxInlineGrowth;
   for (const char* function : kFunctionNames) {
     const std::string_view name = function;
     // Per form, where its search resumes: a call that never closes is left
@@ -166,14 +180,21 @@ void EvaluateInlineFunctions(std::string& text) {
       if (at == std::string::npos) break;
       const std::size_t open = at + name.size() + kCallForms[form].size() - 1;
       const std::size_t close = CallEnd(text, open);
-      if (close == std::string::npos) {
+      const std::size_t replaced = close == std::string::npos ? 0 : close + 1 - at;
+      // The room a result has: what the call text frees plus what is left of the growth.
+      const std::size_t room = limit - std::min(limit, text.size() - replaced);
+      std::optional<std::string> evaluated;
+      if (close != std::string::npos) {
+        evaluated = EvaluateInlineFunction(
+            name, ParseInlineArguments(std::string_view(text).substr(open + 1, close - open - 1)), room);
+      }
+      if (!evaluated) {
+        // Never closed, or too large: left as written and passed over.
         from[form] = at + 1;
         continue;
       }
-      const std::string result =
-          EvaluateInlineFunction(name, ParseInlineArguments(std::string_view(text).substr(open + 1, close - open - 1)));
+      const std::string& result = *evaluated;
       ++calls;
-      const std::size_t replaced = close + 1 - at;
       text.replace(at, replaced, result);
       for (std::size_t& f : from) {
         if (f <= at) continue;

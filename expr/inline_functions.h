@@ -4,6 +4,8 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -14,9 +16,10 @@ inline constexpr std::size_t kMaxInlineArguments = 4;
 // A field is evaluated with at most this many calls: a call whose result
 // holds a call again is evaluated again, and no field needs more.
 inline constexpr int kMaxInlineCalls = 10000;
-// InsertText pads the text with blanks up to its position; a position beyond
-// this counts as this (16 MiB of blanks is no text anyone types into).
-inline constexpr int32_t kMaxInsertPosition = 1 << 24;
+// The functions may grow a field by at most this much in all: a call whose
+// result would pass it (an InsertText at position two billion, a ReplaceText
+// that puts a long text in place of every letter) is left as written.
+inline constexpr std::size_t kMaxInlineGrowth = std::size_t{16} << 20;
 
 // The arguments between a call's parentheses: up to four, separated by ","
 // outside quotes; blanks and tabs before each are skipped; a quoted argument
@@ -25,7 +28,9 @@ inline constexpr int32_t kMaxInsertPosition = 1 << 24;
 std::vector<std::string> ParseInlineArguments(std::string_view inner);
 
 // The result of one function (name as in the list, any letter case) for its
-// arguments; missing arguments are empty.
-std::string EvaluateInlineFunction(std::string_view name, const std::vector<std::string>& arguments);
+// arguments; missing arguments are empty. Nothing when the result would be
+// longer than max_result.
+std::optional<std::string> EvaluateInlineFunction(std::string_view name, const std::vector<std::string>& arguments,
+                                                  std::size_t max_result = SIZE_MAX);
 
 }  // namespace zelo

@@ -50,9 +50,12 @@ TEST(InlineFunctions, EachFunction) {
   EXPECT_EQ(EvaluateInlineFunction("CALC", {"10/4"}), "2.5");
 }
 
-TEST(InlineFunctions, InsertTextPaddingIsBounded) {
-  EXPECT_EQ(EvaluateInlineFunction("InsertText", {"a", "2000000000", "X"}).size(),
-            static_cast<std::size_t>(kMaxInsertPosition));
+TEST(InlineFunctions, AResultLongerThanAllowedIsNone) {
+  EXPECT_FALSE(EvaluateInlineFunction("InsertText", {"a", "2000000000", "X"}, 1 << 20).has_value());
+  EXPECT_EQ(EvaluateInlineFunction("InsertText", {"a", "10", "X"}, 10), "a        X");
+  EXPECT_FALSE(EvaluateInlineFunction("InsertText", {"a", "10", "X"}, 9).has_value());
+  EXPECT_EQ(EvaluateInlineFunction("ReplaceText", {"aaa", "a", "bb"}, 6), "bbbbbb");
+  EXPECT_FALSE(EvaluateInlineFunction("ReplaceText", {"aaa", "a", "bb"}, 5).has_value());
 }
 
 TEST_F(InlineFunctionsTest, CallFormsAndCase) {
@@ -95,6 +98,21 @@ TEST_F(InlineFunctionsTest, CalcAfterVariables) {
   SetVar("count", "41");
   EXPECT_EQ(Expand("CALC(%count+1)"), "42");
   EXPECT_EQ(Expand("CALC()"), "");
+}
+
+TEST_F(InlineFunctionsTest, CallsThatWouldGrowTheFieldBeyondItsBoundStay) {
+  EXPECT_EQ(Expand("InsertText(a, 2000000000, X) Length(ab)"), "InsertText(a, 2000000000, X) 2");
+  const std::string big(1 << 20, 'a');
+  SetVar("big", big);
+  // Every letter of a megabyte replaced by that megabyte: a terabyte.
+  EXPECT_EQ(Expand("ReplaceText(%big, a, %big)").size(), 2 * big.size() + 18);
+  // Many calls that each fit still stop at the bound.
+  std::string field;
+  for (int i = 0; i < 40; ++i) field += "InsertText(x, 2000000, y)";
+  const std::string out = Expand(field);
+  EXPECT_LE(out.size(), field.size() + kMaxInlineGrowth);
+  EXPECT_GE(out.size(), kMaxInlineGrowth - 2000001);
+  EXPECT_NE(out.find("InsertText(x, 2000000, y)"), std::string::npos);
 }
 
 TEST_F(InlineFunctionsTest, TheNumberOfCallsPerFieldIsBounded) {

@@ -114,6 +114,15 @@ TEST_F(SystemTokensTest, TheOrderDecidesOverlappingTokens) {
   EXPECT_EQ(Expand("%apple"), "PMpple");
 }
 
+TEST_F(SystemTokensTest, TokensBroughtInByEarlierTokensAreReplacedByLaterOnes) {
+  context.environment["X"] = "a%nb";
+  EXPECT_EQ(Expand("%X%"), "a\nb");
+  context.clipboard = "x%ty%yyyy";
+  EXPECT_EQ(Expand("%clipboard"), "x\ty2007");
+  context.script_files[0] = "C:\\100%currentfile\\x.zxm";
+  EXPECT_EQ(Expand("%filename"), "C:\\1001\\x.zxm");
+}
+
 TEST_F(SystemTokensTest, FactsAreGatheredOnlyForTokensTheFieldUses) {
   Expand("%n and %yyyy");
   EXPECT_EQ(context.temp_files_created, 0);

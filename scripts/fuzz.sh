@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets with clang (ASan + UBSan) in build/fuzz and
 # fuzzes one of them for the given number of seconds (default 600):
-#   scripts/fuzz.sh [seconds] [reader|evaluator]
+#   scripts/fuzz.sh [seconds] [reader|evaluator|expand]
 # reader (the default) is the script reader, evaluator the expression
-# evaluator and conditions. New inputs collect in build/fuzz/corpus (or
-# corpus-evaluator); crashes land in build/fuzz/artifacts (or artifacts-evaluator).
+# evaluator and conditions, expand field expansion. New inputs collect in
+# build/fuzz/corpus (or corpus-evaluator, corpus-expand); crashes land in
+# build/fuzz/artifacts (or artifacts-evaluator, artifacts-expand).
 set -euo pipefail
 ZELO_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$ZELO_ROOT"
@@ -20,8 +21,12 @@ case "$TARGET" in
     BIN=fuzz_evaluator SUFFIX=-evaluator SEEDS=fuzz/evaluator_seeds
     OPTIONS=(-max_len=8192 -dict=fuzz/evaluator.dict)
     ;;
+  expand)
+    BIN=expand_fuzz SUFFIX=-expand SEEDS=fuzz/corpus_expand
+    OPTIONS=(-max_len=4096)
+    ;;
   *)
-    echo "usage: scripts/fuzz.sh [seconds] [reader|evaluator]" >&2
+    echo "usage: scripts/fuzz.sh [seconds] [reader|evaluator|expand]" >&2
     exit 2
     ;;
 esac
