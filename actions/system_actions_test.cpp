@@ -2,6 +2,9 @@
 // without a trace, and branches this build lacks failing with their reason.
 #include "actions/system_actions.h"
 
+#include "actions/flow_actions.h"
+#include "actions/if_actions.h"
+
 #include <gtest/gtest.h>
 
 #include "actions/action_handlers.h"
@@ -65,11 +68,12 @@ TEST_F(SystemStepTest, ABranchThisBuildLacksFailsWithItsReason) {
   EXPECT_NE(Log().find("RUN FAILED\r\n"), std::string::npos);
 }
 
-TEST_F(SystemStepTest, OtherCategoriesStayWithoutAHandler) {
+TEST_F(SystemStepTest, TheProgramInstallsTheSystemAndFlowHandlers) {
   HandlerTable table;
   InstallActionHandlers(table);
-  for (int c = kFirstActionCategory; c <= kLastActionCategory; ++c)
-    EXPECT_EQ(table.Get(c) != nullptr, c == CAT_SYSTEM) << c;
+  EXPECT_EQ(table.Get(CAT_SYSTEM), &RunSystemStep);
+  EXPECT_EQ(table.Get(CAT_FLOW), &RunFlowStep);
+  EXPECT_EQ(table.Get(CAT_IF), &RunIfStep);
 }
 
 TEST(HeldInput, TakeReturnsWhatIsHeldOnce) {

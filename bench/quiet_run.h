@@ -21,6 +21,7 @@ class QuietInput : public RunInput {
   void ReleaseHeldInput() override {}
   bool JournalHookInstalled() override { return false; }
   void RemoveJournalHook() override {}
+  bool CapsLockOn() override { return false; }
 };
 
 class QuietWindow : public RunWindow {
@@ -37,6 +38,10 @@ class QuietWindow : public RunWindow {
   void SetProgress(int) override {}
   void CloseRunFailureBox() override {}
   void ArmStopTimer() override {}
+  uint64_t ForegroundWindow() override { return 0; }
+  uint64_t NextWindow(uint64_t) override { return 0; }
+  bool IsFramedTopLevelWindow(uint64_t) override { return false; }
+  std::string WindowText(uint64_t) override { return {}; }
   int selects = 0;
 };
 
@@ -47,6 +52,7 @@ class QuietSystem : public RunSystem {
   bool ScreenSaverActive() override { return true; }
   void SetScreenSaverActive(bool) override {}
   bool TerminateThread(std::thread&) override { return false; }
+  bool CaptureScreen(const std::string&) override { return false; }
 };
 
 // Counts what the Output palette and status bar would show.

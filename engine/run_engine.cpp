@@ -7,7 +7,7 @@
 #include "base/text.h"
 #include "engine/run_settings.h"
 #include "engine/run_texts.h"
-#include "engine/stop_on_failure.h"
+#include "engine/handle_failure.h"
 #include "settings/settings.h"
 
 namespace zelo {
@@ -34,7 +34,7 @@ std::string ShownStepText(const StepRecord& step) {
 }  // namespace
 
 RunEngine::RunEngine(Workspace& workspace, const RunSeams& seams)
-    : workspace_(workspace), seams_(seams), failure_handler_(&StopOnFailure) {}
+    : workspace_(workspace), seams_(seams), failure_handler_(&HandleFailure) {}
 
 RunEngine::~RunEngine() {
   RequestStop();

@@ -118,6 +118,7 @@ TEST_F(RunLoopTest, CategoryWithoutHandlerFailsTheStepAndStopsTheRun) {
   EXPECT_NE(Log().find("[STEP 2]: Send Email \r\n"
                        "\tERROR while running [STEP 2] Send Email: "
                        "The \"Send Email\" action is not available in this version\r\n"
+                       "\tFailure Mode: \r\n"
                        "RUN FAILED\r\n"),
             std::string::npos);
   EXPECT_EQ(Log().find("Run Completed"), std::string::npos);
@@ -131,8 +132,9 @@ TEST_F(RunLoopTest, CategoryWithoutHandlerFailsTheStepAndStopsTheRun) {
 TEST_F(RunLoopTest, FailureWithoutReasonNamesTheStep) {
   AddStep("Wait for Window to Appear", CAT_WAIT, "fail");
   RunAndWait();
-  EXPECT_NE(Log().find("\tERROR while running [STEP 1] Wait for Window to Appear\r\nRUN FAILED\r\n"),
-            std::string::npos);
+  EXPECT_NE(
+      Log().find("\tERROR while running [STEP 1] Wait for Window to Appear\r\n\tFailure Mode: \r\nRUN FAILED\r\n"),
+      std::string::npos);
   ASSERT_EQ(messages.All().size(), 1u);
   EXPECT_EQ(messages.All()[0].text, "Error while running [STEP 1]:  Wait for Window to Appear");
 }

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <thread>
 
 namespace zelo {
@@ -40,6 +41,8 @@ class RunInput {
   virtual void ReleaseHeldInput() = 0;
   virtual bool JournalHookInstalled() = 0;
   virtual void RemoveJournalHook() = 0;
+  // Caps Lock is toggled on or held down.
+  virtual bool CapsLockOn() = 0;
 };
 
 // Notifications to the main window. Calls come from the run thread as well
@@ -69,6 +72,17 @@ class RunWindow {
   // Arms the one-second timer after which the main window calls StopRun
   // with the second stage of the Pause command.
   virtual void ArmStopTimer() = 0;
+
+  // The desktop's windows, for the windows loop. Handles are numbers; 0 is
+  // no window. The foreground window; the top window in z-order while no
+  // window has the foreground.
+  virtual uint64_t ForegroundWindow() = 0;
+  // The window after this one in z-order; 0 at the end or when the window is gone.
+  virtual uint64_t NextWindow(uint64_t window) = 0;
+  // A visible window with a dialog or sizing frame and no parent.
+  virtual bool IsFramedTopLevelWindow(uint64_t window) = 0;
+  // The window's title text, at most 259 characters.
+  virtual std::string WindowText(uint64_t window) = 0;
 };
 
 class RunSystem {
@@ -84,6 +98,9 @@ class RunSystem {
   // when the platform cannot; the engine then leaves the thread to finish
   // its step, after which it quits without touching anything.
   virtual bool TerminateThread(std::thread& thread) = 0;
+  // Saves the whole primary screen as an uncompressed BMP file; false when
+  // it could not be written.
+  virtual bool CaptureScreen(const std::string& path) = 0;
 };
 
 struct RunSeams {

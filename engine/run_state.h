@@ -34,6 +34,9 @@ struct RunState {
   int last_announced = -1;
   // Why the step failed; the failure handling reads and clears it.
   FixedText<kStepErrorBytes> step_error;
+  // Set by an IF step whose condition could not be decided (as opposed to a
+  // false one): its failure is handled as any step's failure, not as a skip.
+  bool condition_undecided = false;
   // Per slot, set by "Set Run Repeats": kNoRepeats, N > 0 still to do,
   // kRepeatForever, kRepeatsFinished.
   std::array<std::atomic<int32_t>, kMaxSlots> run_repeats{};

@@ -57,6 +57,7 @@ class FakeInput : public RunInput {
     hook_installed = false;
     ++hook_removals;
   }
+  bool CapsLockOn() override { return caps_lock.load(); }
   void Press(int vk) {
     std::lock_guard<std::mutex> lock(m);
     down.insert(vk);
@@ -68,6 +69,7 @@ class FakeInput : public RunInput {
 
   std::atomic<int> forgets{0}, releases{0}, hook_removals{0};
   std::atomic<bool> hook_installed{false};
+  std::atomic<bool> caps_lock{false};
 
  private:
   std::mutex m;
@@ -99,6 +101,40 @@ class FakeWindow : public RunWindow {
   void CloseRunFailureBox() override { Add("close failure box"); }
   void ArmStopTimer() override { Add("stop timer"); }
 
+  // The desktop: windows in z-order, each with its frame and title.
+  struct DesktopWindow {
+    uint64_t handle;
+    bool framed_top_level;
+    std::string text;
+  };
+  uint64_t ForegroundWindow() override {
+    std::lock_guard<std::mutex> lock(m);
+    return foreground;
+  }
+  uint64_t NextWindow(uint64_t window) override {
+    std::lock_guard<std::mutex> lock(m);
+    for (std::size_t i = 0; i < desktop.size(); ++i)
+      if (desktop[i].handle == window) return i + 1 < desktop.size() ? desktop[i + 1].handle : 0;
+    return 0;
+  }
+  bool IsFramedTopLevelWindow(uint64_t window) override {
+    std::lock_guard<std::mutex> lock(m);
+    for (const auto& w : desktop)
+      if (w.handle == window) return w.framed_top_level;
+    return false;
+  }
+  std::string WindowText(uint64_t window) override {
+    std::lock_guard<std::mutex> lock(m);
+    for (const auto& w : desktop)
+      if (w.handle == window) return w.text;
+    return {};
+  }
+  void SetDesktop(std::vector<DesktopWindow> windows, uint64_t foreground_window) {
+    std::lock_guard<std::mutex> lock(m);
+    desktop = std::move(windows);
+    foreground = foreground_window;
+  }
+
   std::vector<std::string> Calls() {
     std::lock_guard<std::mutex> lock(m);
     return calls;
@@ -114,6 +150,8 @@ class FakeWindow : public RunWindow {
   std::atomic<bool> progress_visible{false};
 
  private:
+  std::vector<DesktopWindow> desktop;
+  uint64_t foreground = 0;
   void Add(std::string c) {
     std::lock_guard<std::mutex> lock(m);
     calls.push_back(std::move(c));
@@ -134,9 +172,25 @@ class FakeSystem : public RunSystem {
     ++terminations;
     return false;
   }
+  // Records where the image would go; fails while capture_fails is set.
+  bool CaptureScreen(const std::string& path) override {
+    {
+      std::lock_guard<std::mutex> lock(m);
+      captures.push_back(path);
+    }
+    return !capture_fails.load();
+  }
+  std::vector<std::string> Captures() {
+    std::lock_guard<std::mutex> lock(m);
+    return captures;
+  }
 
-  std::atomic<bool> other_instance{false}, screen_saver{true};
+  std::atomic<bool> other_instance{false}, screen_saver{true}, capture_fails{false};
   std::atomic<int> variable_resets{0}, terminations{0};
+
+ private:
+  std::mutex m;
+  std::vector<std::string> captures;
 };
 
 class RecordingLogSink : public LogSink {

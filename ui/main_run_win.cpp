@@ -3,6 +3,9 @@
 #include <windows.h>
 
 #include "actions/action_handlers.h"
+#include "engine/handle_failure.h"
+#include "engine/loop_state.h"
+#include "expr/substitution_context.h"
 
 namespace zelo {
 
@@ -27,10 +30,16 @@ RunSeams MakeSeams(RunClock& clock, RunInput& input, RunWindow& window, RunSyste
 MainRun::MainRun(MainWindow& window, Workspace& workspace)
     : window_(window), sink_(window), engine_(workspace, MakeSeams(clock_, input_, window_, system_)) {
   InstallActionHandlers(engine_.handlers());
+  engine_.set_failure_handler(&HandleFailure);
+  engine_.OnFullRunStart(&ResetLoopStateForFullRun);
+  UseSubstitutionContext(&substitution_);
   UseLogSink(&sink_);
 }
 
-MainRun::~MainRun() { UseLogSink(nullptr); }
+MainRun::~MainRun() {
+  UseSubstitutionContext(nullptr);
+  UseLogSink(nullptr);
+}
 
 bool MainRun::StopForClose() {
   if (WaitUntilIdle(0)) return true;

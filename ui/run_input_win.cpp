@@ -40,4 +40,9 @@ void WinRunInput::ReleaseHeldInput() {
 bool WinRunInput::JournalHookInstalled() { return false; }
 void WinRunInput::RemoveJournalHook() {}
 
+bool WinRunInput::CapsLockOn() {
+  // Low bit: toggled on; high bit: held down.
+  return GetKeyState(VK_CAPITAL) != 0;
+}
+
 }  // namespace zelo

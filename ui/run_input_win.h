@@ -13,6 +13,7 @@ class WinRunInput : public RunInput {
   void ReleaseHeldInput() override;
   bool JournalHookInstalled() override;
   void RemoveJournalHook() override;
+  bool CapsLockOn() override;
 };
 
 }  // namespace zelo

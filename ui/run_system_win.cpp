@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <pthread.h>
 
+#include "actions/screen_capture_win.h"
 #include "settings/settings.h"
 #include "ui/main_window_win.h"
 
@@ -40,5 +41,7 @@ bool WinRunSystem::TerminateThread(std::thread& thread) {
   // The termination is asynchronous; the caller takes the thread as gone.
   return WaitForSingleObject(handle, 5000) == WAIT_OBJECT_0;
 }
+
+bool WinRunSystem::CaptureScreen(const std::string& path) { return CaptureToBitmapFile(nullptr, nullptr, path) != 0; }
 
 }  // namespace zelo

@@ -1,5 +1,6 @@
 // The run engine's system facts and effects: other running instances, the
-// user variables, the screen saver switch and ending a run thread by force.
+// user variables, the screen saver switch, ending a run thread by force and
+// the failure screen image.
 #pragma once
 
 #include "engine/run_seams.h"
@@ -13,6 +14,7 @@ class WinRunSystem : public RunSystem {
   bool ScreenSaverActive() override;
   void SetScreenSaverActive(bool active) override;
   bool TerminateThread(std::thread& thread) override;
+  bool CaptureScreen(const std::string& path) override;
 };
 
 }  // namespace zelo

@@ -83,9 +83,12 @@ void WinRunWindow::CloseRunFailureBox() {
         wchar_t cls[16] = {}, title[64] = {};
         GetClassNameW(h, cls, 16);
         GetWindowTextW(h, title, 64);
-        // As if its OK button were pressed; the failure handling then goes on.
-        if (wcscmp(cls, L"#32770") == 0 && s->caption == title)
-          PostMessageW(h, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+        // As if its OK button were pressed, or No on a question: the failure
+        // handling then goes on, and a question box stops the run.
+        if (wcscmp(cls, L"#32770") == 0 && s->caption == title) {
+          const int button = GetDlgItem(h, IDNO) ? IDNO : IDOK;
+          PostMessageW(h, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0);
+        }
         return TRUE;
       },
       reinterpret_cast<LPARAM>(&search));
@@ -93,6 +96,46 @@ void WinRunWindow::CloseRunFailureBox() {
 
 void WinRunWindow::ArmStopTimer() {
   window_.OnMainThread([&] { SetTimer(window_.hwnd(), kStopTimerId, 1000, nullptr); });
+}
+
+namespace {
+
+HWND AsWindow(uint64_t window) { return reinterpret_cast<HWND>(static_cast<uintptr_t>(window)); }
+uint64_t AsNumber(HWND window) { return static_cast<uint64_t>(reinterpret_cast<uintptr_t>(window)); }
+
+}  // namespace
+
+uint64_t WinRunWindow::ForegroundWindow() {
+  // While no window has the foreground (a desktop without a user, a hidden
+  // run just started), the walk starts at the top of the z-order instead of
+  // finding nothing.
+  const HWND foreground = GetForegroundWindow();
+  return AsNumber(foreground ? foreground : GetTopWindow(nullptr));
+}
+
+uint64_t WinRunWindow::NextWindow(uint64_t window) {
+  if (!window || !IsWindow(AsWindow(window))) return 0;
+  return AsNumber(GetWindow(AsWindow(window), GW_HWNDNEXT));
+}
+
+bool WinRunWindow::IsFramedTopLevelWindow(uint64_t window) {
+  const HWND h = AsWindow(window);
+  if (!window || !IsWindow(h) || !IsWindowVisible(h) || GetParent(h)) return false;
+  const LONG_PTR style = GetWindowLongPtrW(h, GWL_STYLE);
+  return (style & (WS_DLGFRAME | WS_THICKFRAME)) != 0;
+}
+
+std::string WinRunWindow::WindowText(uint64_t window) {
+  wchar_t text[260] = {};
+  // A hung window must not hold up the run.
+  DWORD_PTR copied = 0;
+  if (!SendMessageTimeoutW(AsWindow(window), WM_GETTEXT, 260, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG,
+                           1000, &copied))
+    return {};
+  text[259] = 0;
+  std::string ansi = WideToAnsi(text);
+  if (ansi.size() > 259) ansi.resize(259);
+  return ansi;
 }
 
 }  // namespace zelo

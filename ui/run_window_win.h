@@ -26,6 +26,10 @@ class WinRunWindow : public RunWindow {
   void SetProgress(int percent) override;
   void CloseRunFailureBox() override;
   void ArmStopTimer() override;
+  uint64_t ForegroundWindow() override;
+  uint64_t NextWindow(uint64_t window) override;
+  bool IsFramedTopLevelWindow(uint64_t window) override;
+  std::string WindowText(uint64_t window) override;
 
  private:
   MainWindow& window_;

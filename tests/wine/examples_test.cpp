@@ -38,7 +38,8 @@ TEST(Examples, EveryExampleRunsToItsEnd) {
     EXPECT_EQ(r.exit_code, 0u) << script;
     EXPECT_NE(r.log.find("Starting Run at "), std::string::npos) << script << "\n" << r.log;
     EXPECT_NE(r.log.find("Run Completed at "), std::string::npos) << script << "\n" << r.log;
-    EXPECT_EQ(r.log.find("ERROR"), std::string::npos) << script << "\n" << r.log;
+    // An example may show a failure mode that lets the run go on; no run fails.
+    EXPECT_EQ(r.log.find("RUN FAILED"), std::string::npos) << script << "\n" << r.log;
   }
 }
 

@@ -104,6 +104,7 @@ TEST_F(RunTest, AStepWithoutHandlerFailsTheRunAfterTheUserSawItsBox) {
   ReadTextFile(LogPath(), &log);
   EXPECT_NE(log.find("[STEP 2]: Type \"abc\"\r\n"
                      "\tERROR while running [STEP 2] Type: The \"Type\" action is not available in this version\r\n"
+                     "\tFailure Mode: Display Error and Stop\r\n"
                      "RUN FAILED\r\n"),
             std::string::npos)
       << log;

@@ -20,6 +20,7 @@ const Command kCommands[] = {
     {"eval", "EXPR", zelo::zxm::RunEval},
     {"cond", "TEXT", zelo::zxm::RunCondition},
     {"expand", "TEXT [NAME=VALUE]...", zelo::zxm::RunExpand},
+    {"check", "FILE", zelo::zxm::RunCheck},
 };
 
 void PrintUsage() {

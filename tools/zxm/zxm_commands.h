@@ -38,5 +38,6 @@ int RunFormat(const Arguments& args);
 int RunEval(const Arguments& args);
 int RunCondition(const Arguments& args);
 int RunExpand(const Arguments& args);
+int RunCheck(const Arguments& args);
 
 }  // namespace zelo::zxm

@@ -1,0 +1,38 @@
+#include "actions/file_line_loop.h"
+
+#include "actions/path_checks.h"
+#include "actions/loop_tests.h"
+#include "engine/run_engine.h"
+
+namespace zelo {
+
+namespace {
+
+bool IsSeparator(char c) { return c == '\\' || c == '/'; }
+
+bool IsAbsolute(const std::string& path) {
+  if (!path.empty() && IsSeparator(path[0])) return true;
+  return path.size() >= 2 && path[1] == ':';
+}
+
+}  // namespace
+
+std::string PathFromScriptFolder(const std::string& path, const std::string& script_path) {
+  if (path.empty() || IsAbsolute(path)) return path;
+  const std::size_t cut = script_path.find_last_of("\\/");
+  if (cut == std::string::npos) return path;
+  return script_path.substr(0, cut + 1) + path;
+}
+
+bool FileLineLoopGoesOn(RunEngine& run, int slot, int index, const std::string& text, int32_t counter) {
+  DeleteLoopVariable("file_line_loop", slot);
+  const ScriptSlot& s = run.workspace().slots[static_cast<std::size_t>(slot)];
+  const std::string script = s.file_name.view() == kUntitled ? std::string() : std::string(s.file_name.view());
+  const std::string path = PathFromScriptFolder(text, script);
+  std::string line;
+  if (!ReadTextLine(path, static_cast<int64_t>(counter) + 1, &line)) return false;
+  SetLoopVariable("file_line_loop", line, slot);
+  return true;
+}
+
+}  // namespace zelo

@@ -1,0 +1,31 @@
+// Category 14: "IF ..." conditions, "ELSE" and "END IF". A true condition
+// passes and the run enters the branch; a false one fails, and the failure
+// handling skips to the matching ELSE or END IF instead of applying the
+// step's failure mode.
+#pragma once
+
+#include <string_view>
+
+namespace zelo {
+
+class RunEngine;
+
+enum class IfCondition {
+  FileExists,      // "IF File Exists"
+  FolderExists,    // "IF Folder Exists"
+  WindowExists,    // "IF Window Exists", "IF Control Exists"
+  PixelOrImage,    // "Pixel", "Image"
+  ControlChecked,  // "IF Control Is Checked"
+  CapsLock,        // "IF Caps Lock is On"
+  ClipboardEquals, // "IF Clipboard Equals"
+  Expression,      // "IF Expression"
+  Else,            // "ELSE": ends a true branch
+  Other,           // "END IF" and anything else: passes
+};
+
+IfCondition ClassifyIf(std::string_view action);
+
+// The step handler: 1 = true (or END IF), 0 = false (or ELSE).
+int RunIfStep(RunEngine& run, int slot, int index);
+
+}  // namespace zelo
