@@ -12,6 +12,7 @@
 
 #include "tests/wine/harness_win.h"
 #include "tests/wine/windows_win.h"
+#include "ui/command_ids.h"
 
 namespace zelo::test {
 namespace {
@@ -241,6 +242,23 @@ TEST_F(FlowRunTest, AskToContinueAnsweredNoStops) {
   DWORD code = 99;
   ASSERT_TRUE(p.Wait(kGuiWaitMs, &code));
   EXPECT_EQ(code, 0u);
+  std::string log;
+  ReadTextFile(LogPath(), &log);
+  EXPECT_NE(log.find("\tUser chose to STOP\r\nRUN FAILED\r\n"), std::string::npos) << log;
+}
+
+TEST_F(FlowRunTest, ThePauseCommandClosesAQuestionBoxAndStops) {
+  Process p = StartProgram("/r " + Quoted(Script(FailingStep(OnFail("Ask to Continue")) + Step("Exit Zelomat", "5"))),
+                           LogPath());
+  ASSERT_TRUE(p.valid());
+  ASSERT_NE(WaitForFailureBox(p, L"Label \"nowhere\" not found\n\nContinue?"), nullptr);
+  HWND main = FindProcessWindow(p.id(), L"Zelomat");
+  ASSERT_NE(main, nullptr);
+  DWORD_PTR result = 0;
+  SendMessageTimeoutW(main, WM_COMMAND, CMD_PAUSE, 0, SMTO_NORMAL, 10000, &result);
+  DWORD code = 99;
+  ASSERT_TRUE(p.Wait(kGuiWaitMs, &code)) << "the box stayed";
+  EXPECT_EQ(code, 0u) << "the run stopped before Exit Zelomat";
   std::string log;
   ReadTextFile(LogPath(), &log);
   EXPECT_NE(log.find("\tUser chose to STOP\r\nRUN FAILED\r\n"), std::string::npos) << log;
