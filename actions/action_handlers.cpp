@@ -1,5 +1,6 @@
 #include "actions/action_handlers.h"
 
+#include "actions/file_actions.h"
 #include "actions/flow_actions.h"
 #include "actions/if_actions.h"
 #include "actions/system_actions.h"
@@ -10,6 +11,7 @@ void InstallActionHandlers(HandlerTable& table) {
   table.Set(CAT_FLOW, &RunFlowStep);
   table.Set(CAT_IF, &RunIfStep);
   table.Set(CAT_SYSTEM, &RunSystemStep);
+  RegisterFileActions(table, ProgramFileServices());
 }
 
 }  // namespace zelo

@@ -1,6 +1,6 @@
 #include "actions/file_line_loop.h"
 
-#include "actions/path_checks.h"
+#include "actions/file_routines.h"
 #include "actions/loop_tests.h"
 #include "engine/run_engine.h"
 
@@ -30,7 +30,7 @@ bool FileLineLoopGoesOn(RunEngine& run, int slot, int index, const std::string& 
   const std::string script = s.file_name.view() == kUntitled ? std::string() : std::string(s.file_name.view());
   const std::string path = PathFromScriptFolder(text, script);
   std::string line;
-  if (!ReadTextLine(path, static_cast<int64_t>(counter) + 1, &line)) return false;
+  if (ReadFileLine(path, static_cast<int64_t>(counter) + 1, &line) == 0) return false;
   SetLoopVariable("file_line_loop", line, slot);
   return true;
 }

@@ -23,7 +23,4 @@ bool WildcardMatch(std::string_view pattern, std::string_view name);
 // Returns null when the folder cannot be read.
 std::unique_ptr<FolderSearch> OpenFolderSearch(const std::string& pattern);
 
-// Whether path names an existing folder.
-bool IsExistingFolder(const std::string& path);
-
 }  // namespace zelo

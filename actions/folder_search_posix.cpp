@@ -48,11 +48,6 @@ std::unique_ptr<FolderSearch> OpenFolderSearch(const std::string& pattern) {
   return std::make_unique<PosixFolderSearch>(dir, folder, name);
 }
 
-bool IsExistingFolder(const std::string& path) {
-  struct stat st {};
-  return !path.empty() && stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
-}
-
 }  // namespace zelo
 
 #endif

@@ -44,10 +44,4 @@ std::unique_ptr<FolderSearch> OpenFolderSearch(const std::string& pattern) {
   return std::make_unique<WinFolderSearch>(find, first);
 }
 
-bool IsExistingFolder(const std::string& path) {
-  if (path.empty()) return false;
-  const DWORD attributes = GetFileAttributesW(AnsiToWide(path).c_str());
-  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
-}
-
 }  // namespace zelo

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "actions/path_checks.h"
+#include "actions/file_routines.h"
 #include "base/text.h"
 #include "engine/block_steps.h"
 #include "engine/flow_texts.h"
@@ -59,9 +59,9 @@ int RunIfStep(RunEngine& run, int slot, int index) {
   run.state().condition_undecided = false;
   switch (ClassifyIf(step.action.view())) {
     case IfCondition::FileExists:
-      return PathExists(ExpandedText(step, slot, index)) ? 1 : 0;
+      return FileExists(ExpandedText(step, slot, index)) ? 1 : 0;
     case IfCondition::FolderExists:
-      return FolderAtPath(ExpandedText(step, slot, index)) ? 1 : 0;
+      return FolderExists(ExpandedText(step, slot, index)) ? 1 : 0;
     case IfCondition::WindowExists:
     case IfCondition::PixelOrImage:
     case IfCondition::ControlChecked:

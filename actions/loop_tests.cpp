@@ -3,6 +3,7 @@
 #include <string>
 
 #include "actions/file_line_loop.h"
+#include "actions/file_routines.h"
 #include "actions/folder_search.h"
 #include "actions/query_result.h"
 #include "base/text.h"
@@ -22,7 +23,7 @@ constexpr int kMaxWindowsWalked = 100000;
 bool FilesLoopGoesOn(int slot, const std::string& text, int32_t counter) {
   DeleteLoopVariable("file_loop", slot);
   LoopState& state = ProgramLoopState();
-  if (counter == 0) state.folder_search = OpenFolderSearch(FilesLoopPattern(text, IsExistingFolder(text)));
+  if (counter == 0) state.folder_search = OpenFolderSearch(FilesLoopPattern(text, FolderExists(text)));
   if (!state.folder_search) return false;
   std::string name;
   bool is_folder = false;

@@ -68,12 +68,14 @@ TEST_F(SystemStepTest, ABranchThisBuildLacksFailsWithItsReason) {
   EXPECT_NE(Log().find("RUN FAILED\r\n"), std::string::npos);
 }
 
-TEST_F(SystemStepTest, TheProgramInstallsTheSystemAndFlowHandlers) {
+TEST_F(SystemStepTest, CategoriesWithoutHandlerStayWithoutOne) {
   HandlerTable table;
   InstallActionHandlers(table);
   EXPECT_EQ(table.Get(CAT_SYSTEM), &RunSystemStep);
   EXPECT_EQ(table.Get(CAT_FLOW), &RunFlowStep);
   EXPECT_EQ(table.Get(CAT_IF), &RunIfStep);
+  for (int c = kFirstActionCategory; c <= kLastActionCategory; ++c)
+    EXPECT_EQ(table.Get(c) != nullptr, c == CAT_SYSTEM || c == CAT_FILES || c == CAT_FLOW || c == CAT_IF) << c;
 }
 
 TEST(HeldInput, TakeReturnsWhatIsHeldOnce) {

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Runs the benchmarks: the script file, evaluator, field expansion and run loop
-# benchmarks in an optimized native build without sanitizers (build/bench) with
+# Runs the benchmarks: the script file, evaluator, field expansion, run loop
+# and file-line benchmarks in an optimized native build without sanitizers (build/bench) with
 # Google Benchmark and plain timings, then the Windows build of the timings
 # under Wine, then the real Zelomat.exe running a long script under Wine.
 set -euo pipefail
@@ -19,11 +19,18 @@ build/bench/bench/bench_evaluator --benchmark_min_time=1
 echo "== native: field expansion (against a field of the same length without tokens)"
 build/bench/bench/bench_expand --benchmark_min_time=1
 
+echo "== native: ReadFileLine over a 100 MB text file, lines 1..n in order"
+cmake --build build/bench --target file_lines_timing
+build/bench/bench/file_lines_timing
+
 echo "== Windows build under Wine: ratios"
 cmake -S . -B build/win -G Ninja -DCMAKE_BUILD_TYPE=Release \
   -DCMAKE_TOOLCHAIN_FILE="$ZELO_ROOT/cmake/mingw-w64.cmake" >/dev/null
 cmake --build build/win --target script_file_ratios
 scripts/wine-exec.sh build/win/bench/script_file_ratios.exe
+echo "== Windows build under Wine: ReadFileLine over a 100 MB text file"
+cmake --build build/win --target file_lines_timing
+scripts/wine-exec.sh build/win/bench/file_lines_timing.exe
 
 echo "== run loop: native (Google Benchmark), then the standard-clock timing"
 cmake --build build/bench --target run_loop_bench run_loop_timing

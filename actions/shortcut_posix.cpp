@@ -1,0 +1,16 @@
+// Native build: there are no shell shortcuts, so every path is its own
+// target. The Windows build resolves them in shortcut_win.cpp.
+#if !defined(_WIN32)
+
+#include "actions/file_routines.h"
+
+namespace zelo {
+
+bool ResolveShortcut(std::string_view path, std::string* target) {
+  target->assign(path);
+  return !path.empty();
+}
+
+}  // namespace zelo
+
+#endif  // !_WIN32
