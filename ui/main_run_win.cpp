@@ -5,7 +5,6 @@
 #include "actions/action_handlers.h"
 #include "engine/handle_failure.h"
 #include "engine/loop_state.h"
-#include "expr/substitution_context.h"
 
 namespace zelo {
 
@@ -32,14 +31,10 @@ MainRun::MainRun(MainWindow& window, Workspace& workspace)
   InstallActionHandlers(engine_.handlers());
   engine_.set_failure_handler(&HandleFailure);
   engine_.OnFullRunStart(&ResetLoopStateForFullRun);
-  UseSubstitutionContext(&substitution_);
   UseLogSink(&sink_);
 }
 
-MainRun::~MainRun() {
-  UseSubstitutionContext(nullptr);
-  UseLogSink(nullptr);
-}
+MainRun::~MainRun() { UseLogSink(nullptr); }
 
 bool MainRun::StopForClose() {
   if (WaitUntilIdle(0)) return true;

@@ -6,7 +6,6 @@
 #include "ui/output_log_sink_win.h"
 #include "ui/run_clock_win.h"
 #include "ui/run_input_win.h"
-#include "ui/run_substitution_context.h"
 #include "ui/run_system_win.h"
 #include "ui/run_window_win.h"
 
@@ -38,9 +37,6 @@ class MainRun {
   WinRunWindow window_;
   WinRunSystem system_;
   OutputLogSink sink_;
-  // Reads the engine only while a run goes on; declared before it, so it
-  // outlives the engine's threads.
-  RunSubstitutionContext substitution_{engine_};
   RunEngine engine_;  // last: it ends its threads before the seams go
 };
 

@@ -79,7 +79,7 @@ TEST_F(FlowRunTest, TheFilesLoopWalksARealFolder) {
 }
 
 TEST_F(FlowRunTest, TheFileLineLoopReadsEachLine) {
-  WriteTextFile(dir_.File("lines.txt"), "one\r\ntwo\r\n");
+  WriteTextFile(dir_.File("lines.txt"), "one\r\ntwo");
   // A relative path is taken from the script's folder.
   const RunResult r = Run(Step("Start File Line Loop", "lines.txt") + Step("Goto Label", "l_%file_line_loop") +
                           Label("l_one") + Label("l_two") + Step("NEXT LOOP"));
