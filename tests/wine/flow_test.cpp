@@ -355,5 +355,27 @@ TEST_F(FlowRunTest, AnEndlessWhileLoopEndsByTheStopKey) {
   EXPECT_NE(log.find("Stop request: aborting run at [STEP"), std::string::npos);
 }
 
+TEST_F(FlowRunTest, TheForcedStopEndsAnEndlessWhileLoop) {
+  const std::string script = Script(Step("Start 'While' Loop", "1") + Step("NEXT LOOP"));
+  Process p = StartProgram("/e " + Quoted(script), LogPath());
+  ASSERT_TRUE(p.valid());
+  HWND main = WaitForProcessWindow(p.id(), L"Zelomat", kGuiWaitMs);
+  ASSERT_TRUE(main && WaitForTitle(main, L"flow.zxm - Zelomat", 10000));
+  DWORD_PTR result = 0;
+  SendMessageTimeoutW(main, WM_COMMAND, CMD_RUN, 0, SMTO_NORMAL, 10000, &result);
+  ASSERT_TRUE(WaitForLogText(LogPath(), "(50) loops completed", kGuiWaitMs));
+  // The keyboard's Pause goes straight to the question; the loop runs on
+  // meanwhile, and only the forced stop ends it.
+  PostMessageW(main, WM_COMMAND, CMD_PAUSE_FORCE, 0);
+  HWND box = WaitForProcessWindow(p.id(), L"#32770", 10000, L"Stop Process");
+  ASSERT_NE(box, nullptr);
+  PressOk(box);
+  std::string log;
+  EXPECT_TRUE(WaitForLogText(LogPath(), "\r\nRun forcibly terminated\r\n\r\n", 10000, &log)) << log.size();
+  PostMessageW(main, WM_CLOSE, 0, 0);
+  DWORD code = 99;
+  EXPECT_TRUE(p.Wait(kGuiWaitMs, &code));
+}
+
 }  // namespace
 }  // namespace zelo::test
