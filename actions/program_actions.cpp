@@ -9,9 +9,7 @@
 #include "engine/run_engine.h"
 #include "engine/run_log.h"
 #include "engine/run_settings.h"
-#include "expr/expand_text.h"
 #include "expr/real_text.h"
-#include "expr/save_step_output.h"
 #include "settings/settings.h"
 
 namespace zelo {
@@ -220,27 +218,6 @@ int RunProgramStep(RunEngine& run, int slot, int index) {
 void RegisterProgramActions(HandlerTable& table, const ProgramServices& services) {
   g_services = services;
   table.Set(CAT_RUN_PROGRAM, &RunProgramStep);
-}
-
-namespace {
-
-std::string ExpandCopy(std::string_view field, int slot, int step) {
-  ExpandText(field, slot, step);
-  return ExpansionBuffer();
-}
-
-void Save(const StepRecord& step, int slot, int step_index, std::string_view data) {
-  SaveStepOutput(step, slot, step_index, data);
-}
-
-}  // namespace
-
-void InstallProgramActions(HandlerTable& table) {
-  ProgramServices services;
-  services.expand = &ExpandCopy;
-  services.save = &Save;
-  services.platform = &SystemProgramPlatform();
-  RegisterProgramActions(table, services);
 }
 
 }  // namespace zelo

@@ -53,8 +53,7 @@ struct ProgramServices {
 // when the stop key or a stop request ended a wait for a program.
 int RunProgramStep(RunEngine& run, int slot, int index);
 
+// Makes RunProgramStep the category's handler in table, using services.
 void RegisterProgramActions(HandlerTable& table, const ProgramServices& services);
-// With ExpandText, SaveStepOutput and the running system.
-void InstallProgramActions(HandlerTable& table);
 
 }  // namespace zelo
