@@ -138,6 +138,67 @@ TEST_F(ProgramActionsTest, WinesCommandInterpreterRunsACommandLine) {
   EXPECT_EQ(Output("started.txt"), "1") << "a start without waiting saves 1";
 }
 
+TEST_F(ProgramActionsTest, NotepadIsStartedByItsBareNameAndKilledAgain) {
+  EndNewProcesses cleanup("notepad.exe");
+  RunResult r = Run(ProgramStep{"Start", "notepad.exe", "", "", "", dir_.File("out.txt")}.Xml() +
+                    ProgramStep{"Kill Process", "notepad.exe"}.Xml());
+  ASSERT_TRUE(r.finished);
+  const std::string translated = "\tTranslated run buffer: [";
+  const size_t at = r.log.find(translated);
+  ASSERT_NE(at, std::string::npos) << r.log;
+  const std::string full = r.log.substr(at + translated.size(), r.log.find(']', at) - at - translated.size());
+  EXPECT_NE(full.find(":\\"), std::string::npos) << "not a full path: " << full;
+  EXPECT_EQ(Output(), "1");
+  EXPECT_NE(r.log.find("Run Completed"), std::string::npos) << r.log;
+  EXPECT_TRUE(WaitForProcessCount("notepad.exe", 0, 10000)) << "the started copy was not ended";
+}
+
+// A document type whose registered program is the titled-window program:
+// the window's title shows the document it was given. Removed on scope exit.
+class RegisteredDocumentType {
+ public:
+  RegisteredDocumentType() {
+    const std::wstring command = L"\"" + Wide(TestProgramPath("titled_window.exe")) + L"\" \"%1\"";
+    ok_ = SetDefault(L".zelodoc", L"ZeloTestDocument") &&
+          SetDefault(L"ZeloTestDocument\\shell\\open\\command", command);
+  }
+  ~RegisteredDocumentType() {
+    RegDeleteTreeW(HKEY_CLASSES_ROOT, L".zelodoc");
+    RegDeleteKeyW(HKEY_CLASSES_ROOT, L".zelodoc");
+    RegDeleteTreeW(HKEY_CLASSES_ROOT, L"ZeloTestDocument");
+    RegDeleteKeyW(HKEY_CLASSES_ROOT, L"ZeloTestDocument");
+  }
+  RegisteredDocumentType(const RegisteredDocumentType&) = delete;
+  RegisteredDocumentType& operator=(const RegisteredDocumentType&) = delete;
+  bool ok() const { return ok_; }
+
+ private:
+  static bool SetDefault(const wchar_t* key_path, const std::wstring& value) {
+    HKEY key = nullptr;
+    if (RegCreateKeyExW(HKEY_CLASSES_ROOT, key_path, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr) !=
+        ERROR_SUCCESS)
+      return false;
+    const bool set = RegSetValueExW(key, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+                                    static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t))) == ERROR_SUCCESS;
+    RegCloseKey(key);
+    return set;
+  }
+  bool ok_ = false;
+};
+
+TEST_F(ProgramActionsTest, ADocumentOpensInItsRegisteredProgram) {
+  EndNewProcesses cleanup("titled_window.exe");
+  RegisteredDocumentType type;
+  ASSERT_TRUE(type.ok());
+  const std::string document = dir_.File("letter.zelodoc");
+  ASSERT_TRUE(WriteTextFile(document, "hello\r\n"));
+  RunResult r = Run(ProgramStep{"Launch Document", document}.Xml());
+  ASSERT_TRUE(r.finished) << r.log;
+  EXPECT_NE(r.log.find("Run Completed"), std::string::npos) << r.log;
+  EXPECT_NE(WaitForTitledWindow(Wide(Quoted(document)), kGuiWaitMs), nullptr)
+      << "the registered program did not get the document";
+}
+
 TEST_F(ProgramActionsTest, ATimeoutStopsWaitingAndLeavesTheProgramRunning) {
   EndNewProcesses cleanup("never_exits.exe");
   const std::string steps =
