@@ -1,6 +1,6 @@
 #include "actions/program_actions.h"
 
-#include <cmath>
+#include <algorithm>
 #include <limits>
 
 #include "base/printf_text.h"
