@@ -4,6 +4,7 @@
 #include "actions/flow_actions.h"
 #include "actions/function_actions.h"
 #include "actions/if_actions.h"
+#include "actions/program_actions.h"
 #include "actions/system_actions.h"
 #include "expr/expand_text.h"
 #include "expr/random.h"
@@ -31,6 +32,7 @@ void InstallActionHandlers(HandlerTable& table) {
   table.Set(CAT_SYSTEM, &RunSystemStep);
   RegisterFileActions(table, ProgramFileServices());
   RegisterFunctionActions(table, FunctionServices{&ExpandedField, &SaveResult, &RandomInRange});
+  RegisterProgramActions(table, ProgramServices{&ExpandedField, &SaveResult, &SystemProgramPlatform()});
 }
 
 }  // namespace zelo

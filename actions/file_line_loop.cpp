@@ -2,6 +2,7 @@
 
 #include "actions/file_routines.h"
 #include "actions/loop_tests.h"
+#include "actions/path_search.h"
 #include "engine/run_engine.h"
 
 namespace zelo {
@@ -28,7 +29,10 @@ bool FileLineLoopGoesOn(RunEngine& run, int slot, int index, const std::string& 
   DeleteLoopVariable("file_line_loop", slot);
   const ScriptSlot& s = run.workspace().slots[static_cast<std::size_t>(slot)];
   const std::string script = s.file_name.view() == kUntitled ? std::string() : std::string(s.file_name.view());
-  const std::string path = PathFromScriptFolder(text, script);
+  // The program's search order (the script's folder among its places); a
+  // name it cannot find is still taken from the script's folder.
+  std::string path;
+  if (!ResolvePath(text, &path, script)) path = PathFromScriptFolder(text, script);
   std::string line;
   if (ReadFileLine(path, static_cast<int64_t>(counter) + 1, &line) == 0) return false;
   SetLoopVariable("file_line_loop", line, slot);

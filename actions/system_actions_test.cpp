@@ -75,8 +75,8 @@ TEST_F(SystemStepTest, CategoriesWithoutHandlerStayWithoutOne) {
   EXPECT_EQ(table.Get(CAT_FLOW), &RunFlowStep);
   EXPECT_EQ(table.Get(CAT_IF), &RunIfStep);
   for (int c = kFirstActionCategory; c <= kLastActionCategory; ++c)
-    EXPECT_EQ(table.Get(c) != nullptr,
-              c == CAT_SYSTEM || c == CAT_FILES || c == CAT_FLOW || c == CAT_IF || c == CAT_FUNCTIONS)
+    EXPECT_EQ(table.Get(c) != nullptr, c == CAT_SYSTEM || c == CAT_FILES || c == CAT_FLOW || c == CAT_IF ||
+                                           c == CAT_FUNCTIONS || c == CAT_RUN_PROGRAM)
         << c;
 }
 
