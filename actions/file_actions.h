@@ -77,8 +77,4 @@ int RunFileStep(RunEngine& run, int slot, int index);
 // Makes RunFileStep the category's handler in table, using services.
 void RegisterFileActions(HandlerTable& table, const FileServices& services);
 
-// The program's own services: ExpandText, SaveStepOutput, and the path search
-// and launcher once the program has them.
-FileServices ProgramFileServices();
-
 }  // namespace zelo

@@ -32,6 +32,12 @@ echo "== Windows build under Wine: ReadFileLine over a 100 MB text file"
 cmake --build build/win --target file_lines_timing
 scripts/wine-exec.sh build/win/bench/file_lines_timing.exe
 
+echo "== field expansion with its store calls counted: native on memory, then Windows on the registry under Wine"
+cmake --build build/bench --target expand_store_timing
+build/bench/bench/expand_store_timing
+cmake --build build/win --target expand_store_timing
+scripts/wine-exec.sh build/win/bench/expand_store_timing.exe
+
 echo "== run loop: native (Google Benchmark), then the standard-clock timing"
 cmake --build build/bench --target run_loop_bench run_loop_timing
 build/bench/bench/run_loop_bench --benchmark_min_time=1

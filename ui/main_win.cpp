@@ -1,18 +1,20 @@
-// Program entry: puts the settings in the registry, reads the command line,
-// writes the missing setting defaults, lets conditions order texts by the
-// user's locale, creates the main window (hidden for a command-line run),
-// opens and runs the named script, runs the message loop and returns the
-// exit code.
+// Program entry: puts the settings in the registry, gives field expansion
+// the facts of this machine, reads the command line, writes the missing
+// setting defaults, lets conditions order texts by the user's locale, creates
+// the main window (hidden for a command-line run), opens and runs the named
+// script, runs the message loop and returns the exit code.
 #include <windows.h>
 #include <commctrl.h>
 #include <objbase.h>
 
-#include <cstdlib>
 #include <string>
 
 #include "base/ansi_text_win.h"
+#include "expr/random.h"
+#include "expr/substitution_context_win.h"
 #include "expr/text_collation.h"
 #include "expr/text_collation_win.h"
+#include "expr/variable_store.h"
 #include "settings/defaults.h"
 #include "settings/dialog_font_win.h"
 #include "settings/registry_settings_win.h"
@@ -54,6 +56,31 @@ zelo::CommandLine ReadCommandLine() {
   return command_line;
 }
 
+// Field expansion reads this machine's facts from the context for as long as
+// the program runs; the portable one comes back when it ends.
+class InstalledSubstitutionContext {
+ public:
+  explicit InstalledSubstitutionContext(zelo::SubstitutionContext* context) { zelo::UseSubstitutionContext(context); }
+  ~InstalledSubstitutionContext() { zelo::UseSubstitutionContext(nullptr); }
+  InstalledSubstitutionContext(const InstalledSubstitutionContext&) = delete;
+  InstalledSubstitutionContext& operator=(const InstalledSubstitutionContext&) = delete;
+};
+
+// What only the program knows, for the tokens of a step's fields.
+void ConnectProgramFacts(zelo::WinSubstitutionContext& facts, zelo::MainWindow& window) {
+  facts.set_main_window(window.hwnd());
+  zelo::ProgramFacts program;
+  zelo::Workspace* workspace = &window.workspace();
+  program.script_file = [workspace](int slot) -> std::string {
+    if (slot < 0 || slot >= zelo::kMaxSlots) return std::string();
+    return workspace->slots[static_cast<std::size_t>(slot)].file_name.str();
+  };
+  zelo::RunEngine* run = &window.run();
+  program.run_repeats = [run](int slot) { return run->run_repeats(slot); };
+  program.log = [](std::string_view line) { zelo::WriteLogText(line); };
+  facts.set_program_facts(std::move(program));
+}
+
 zelo::MainWindowPlacement ChoosePlacement() {
   zelo::ScreenMetrics screen;
   screen.width = GetSystemMetrics(SM_CXSCREEN);
@@ -68,16 +95,19 @@ zelo::MainWindowPlacement ChoosePlacement() {
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
   zelo::RegistrySettings registry;
   zelo::UseSettings(&registry);
+  // Before anything may delete variable files: they live in the program's folder.
+  zelo::WinSubstitutionContext facts;
+  InstalledSubstitutionContext installed(&facts);
   ComSession com;
   INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_WIN95_CLASSES};
   InitCommonControlsEx(&controls);
-  std::srand(GetTickCount());
+  zelo::SeedRandom(GetTickCount());
 
   zelo::CommandLine command_line = ReadCommandLine();
   zelo::ApplyLogSwitch(command_line);
   zelo::SetStartBits(command_line.start_bits);
   const bool hidden = (command_line.start_bits & zelo::START_HIDDEN) != 0;
-  zelo::WriteSettingDefaults(false, {zelo::DialogFontHeight(), nullptr});
+  zelo::WriteSettingDefaults(false, {zelo::DialogFontHeight(), &zelo::DeleteVariableFiles});
   zelo::UseTextCollator(&zelo::SystemCollateText);
 
   zelo::MainWindow window;
@@ -94,6 +124,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
     return zelo::ProcessExitCode();
   }
 
+  ConnectProgramFacts(facts, window);
   zelo::RunEngine& run = window.run();
   run.set_hidden_program(hidden);
   run.set_variables_from_command_line((command_line.start_bits & zelo::START_VARIABLES) != 0);

@@ -7,6 +7,8 @@
 #include "base/text.h"
 #include "base/ansi_text_win.h"
 #include "engine/exit_code.h"
+#include "expr/variable_store.h"
+#include "settings/settings.h"
 
 namespace zelo {
 
@@ -239,6 +241,9 @@ void MainWindow::OnClose() {
   // A run thread that could not be ended must not outlive the memory it
   // works on: the process ends here, with its exit code.
   if (!stopped) ExitProcess(static_cast<UINT>(ProcessExitCode()));
+  // "ResetUserVariables": the variables go with the last instance that used them.
+  RunSystem& system = run_.engine().system();
+  if (ReadSetting(kResetUserVariablesSetting) != 0 && !system.OtherInstanceRunning()) system.DeleteAllUserVariables();
   DestroyWindow(hwnd_);
 }
 

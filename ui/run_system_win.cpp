@@ -3,7 +3,7 @@
 #include <windows.h>
 #include <pthread.h>
 
-#include "settings/settings.h"
+#include "expr/variable_store.h"
 #include "ui/main_window_win.h"
 
 namespace zelo {
@@ -20,7 +20,10 @@ bool WinRunSystem::OtherInstanceRunning() {
   return false;
 }
 
-void WinRunSystem::DeleteAllUserVariables() { DeleteSetting("SOFTWARE\\Zelomat\\UserVariables\\"); }
+// The stored variables with every tab's local ones, and the files that hold
+// the values the registry refused. The program has no variables palette yet
+// that would need emptying.
+void WinRunSystem::DeleteAllUserVariables() { ResetUserVariables(); }
 
 bool WinRunSystem::ScreenSaverActive() {
   BOOL active = FALSE;

@@ -1,0 +1,306 @@
+#include "expr/substitution_context_win.h"
+
+#include <cstring>
+#include <vector>
+
+#include "base/ansi_text_win.h"
+
+namespace zelo {
+
+namespace {
+
+// 100-nanosecond intervals between 1601-01-01 and 1970-01-01.
+constexpr int64_t kUnixEpochInFileTime = 116444736000000000LL;
+constexpr int64_t kFileTimePerSecond = 10000000;
+
+// Another program may hold the clipboard for a moment (a clipboard viewer
+// reading what we just put there): a few short tries before giving up.
+constexpr int kClipboardTries = 10;
+constexpr DWORD kClipboardRetryMs = 20;
+
+class OpenedClipboard {
+ public:
+  explicit OpenedClipboard(HWND owner) {
+    for (int attempt = 0; attempt < kClipboardTries; ++attempt) {
+      if (OpenClipboard(owner)) {
+        open_ = true;
+        return;
+      }
+      Sleep(kClipboardRetryMs);
+    }
+  }
+  ~OpenedClipboard() {
+    if (open_) CloseClipboard();
+  }
+  OpenedClipboard(const OpenedClipboard&) = delete;
+  OpenedClipboard& operator=(const OpenedClipboard&) = delete;
+  bool open() const { return open_; }
+
+ private:
+  bool open_ = false;
+};
+
+class GlobalMemory {
+ public:
+  explicit GlobalMemory(SIZE_T bytes) : h_(GlobalAlloc(GMEM_MOVEABLE, bytes)) {}
+  ~GlobalMemory() {
+    if (h_) GlobalFree(h_);
+  }
+  GlobalMemory(const GlobalMemory&) = delete;
+  GlobalMemory& operator=(const GlobalMemory&) = delete;
+  HGLOBAL get() const { return h_; }
+  void release() { h_ = nullptr; }  // the clipboard owns it now
+
+ private:
+  HGLOBAL h_;
+};
+
+class LockedMemory {
+ public:
+  explicit LockedMemory(HGLOBAL h) : h_(h), p_(h ? GlobalLock(h) : nullptr) {}
+  ~LockedMemory() {
+    if (p_) GlobalUnlock(h_);
+  }
+  LockedMemory(const LockedMemory&) = delete;
+  LockedMemory& operator=(const LockedMemory&) = delete;
+  void* get() const { return p_; }
+
+ private:
+  HGLOBAL h_;
+  void* p_;
+};
+
+// Calls fill(buffer, capacity) -> length, growing the buffer while the
+// answer says it needs more room (the folder calls report the size needed,
+// the module name fills the buffer to the brim).
+template <class Fill>
+std::string SystemText(Fill fill) {
+  std::vector<wchar_t> buffer(MAX_PATH + 1);
+  for (int attempt = 0; attempt < 8; ++attempt) {
+    const DWORD capacity = static_cast<DWORD>(buffer.size());
+    const DWORD n = fill(buffer.data(), capacity);
+    if (n == 0) return std::string();
+    if (n < capacity - 1) return WideToAnsi(std::wstring_view(buffer.data(), n));
+    buffer.resize(static_cast<std::size_t>(n > capacity ? n : capacity * 2) + 1);
+  }
+  return std::string();
+}
+
+using RtlGetVersionFunction = LONG(WINAPI*)(OSVERSIONINFOW*);
+
+}  // namespace
+
+std::string ExecutableFolder() {
+  std::string path = SystemText([](wchar_t* b, DWORD n) { return GetModuleFileNameW(nullptr, b, n); });
+  const std::size_t slash = path.find_last_of("\\/");
+  if (slash == std::string::npos) return std::string();
+  path.resize(slash);
+  // A program at the top of a drive keeps its folder as "C:"; the variable
+  // files then go to "C:\name.ZELO_var".
+  return path;
+}
+
+WinSubstitutionContext::WinSubstitutionContext() : program_folder_(ExecutableFolder()) {}
+
+int64_t WinSubstitutionContext::Now() {
+  FILETIME ft;
+  GetSystemTimeAsFileTime(&ft);
+  const int64_t intervals = (static_cast<int64_t>(ft.dwHighDateTime) << 32) | ft.dwLowDateTime;
+  return (intervals - kUnixEpochInFileTime) / kFileTimePerSecond;
+}
+
+CivilTime WinSubstitutionContext::LocalTime(int64_t seconds) {
+  // Through the time zone rules of that very moment, so that a date moved
+  // across a daylight-saving change shows the clock time of that day.
+  const int64_t intervals = seconds * kFileTimePerSecond + kUnixEpochInFileTime;
+  CivilTime c;
+  if (intervals < 0) return c;
+  FILETIME ft;
+  ft.dwLowDateTime = static_cast<DWORD>(intervals & 0xFFFFFFFF);
+  ft.dwHighDateTime = static_cast<DWORD>(intervals >> 32);
+  SYSTEMTIME utc, local;
+  if (!FileTimeToSystemTime(&ft, &utc) || !SystemTimeToTzSpecificLocalTime(nullptr, &utc, &local)) return c;
+  c.year = local.wYear;
+  c.month = local.wMonth;
+  c.day = local.wDay;
+  c.hour = local.wHour;
+  c.minute = local.wMinute;
+  c.second = local.wSecond;
+  c.weekday = local.wDayOfWeek;
+  return c;
+}
+
+uint32_t WinSubstitutionContext::TickCount() { return GetTickCount(); }
+
+bool WinSubstitutionContext::EnvironmentVariable(std::string_view name, std::string* value) {
+  // "=" cannot be part of a name; the system would read such a name as the
+  // hidden per-drive folder entries ("=C:").
+  if (name.empty() || name.find('=') != std::string_view::npos || name.find('\0') != std::string_view::npos)
+    return false;
+  const std::wstring wide = AnsiToWide(name);
+  SetLastError(ERROR_SUCCESS);
+  std::vector<wchar_t> buffer(256);
+  for (int attempt = 0; attempt < 8; ++attempt) {
+    const DWORD capacity = static_cast<DWORD>(buffer.size());
+    const DWORD n = GetEnvironmentVariableW(wide.c_str(), buffer.data(), capacity);
+    if (n == 0) {
+      // Defined and empty, or not defined at all.
+      if (GetLastError() == ERROR_ENVVAR_NOT_FOUND) return false;
+      value->clear();
+      return true;
+    }
+    if (n < capacity) {
+      *value = WideToAnsi(std::wstring_view(buffer.data(), n));
+      return true;
+    }
+    buffer.resize(n);
+  }
+  return false;
+}
+
+int64_t WinSubstitutionContext::MainWindowHandle() {
+  return static_cast<int64_t>(reinterpret_cast<intptr_t>(main_window_));
+}
+
+std::string WinSubstitutionContext::ScriptFileName(int slot) {
+  return facts_.script_file ? facts_.script_file(slot) : std::string();
+}
+
+int32_t WinSubstitutionContext::LoopCounter(int slot) { return facts_.loop_counter ? facts_.loop_counter(slot) : 0; }
+
+int32_t WinSubstitutionContext::RunRepeats(int slot) { return facts_.run_repeats ? facts_.run_repeats(slot) : 0; }
+
+std::string WinSubstitutionContext::SystemFolder() {
+  return SystemText([](wchar_t* b, DWORD n) { return static_cast<DWORD>(GetSystemDirectoryW(b, n)); });
+}
+
+std::string WinSubstitutionContext::WindowsFolder() {
+  return SystemText([](wchar_t* b, DWORD n) { return static_cast<DWORD>(GetWindowsDirectoryW(b, n)); });
+}
+
+std::string WinSubstitutionContext::CurrentFolder() {
+  return SystemText([](wchar_t* b, DWORD n) { return GetCurrentDirectoryW(n, b); });
+}
+
+OsVersion WinSubstitutionContext::WindowsVersion() {
+  // The version functions of kernel32 report what the program's manifest
+  // asks for; the one of ntdll reports the system as it is.
+  OSVERSIONINFOW info;
+  std::memset(&info, 0, sizeof info);
+  info.dwOSVersionInfoSize = sizeof info;
+  bool known = false;
+  if (HMODULE ntdll = GetModuleHandleW(L"ntdll.dll")) {
+    auto get = reinterpret_cast<RtlGetVersionFunction>(
+        reinterpret_cast<void (*)()>(GetProcAddress(ntdll, "RtlGetVersion")));
+    known = get && get(&info) == 0;
+  }
+  if (!known) known = GetVersionExW(&info) != 0;
+  OsVersion v;
+  if (!known) return v;
+  v.major = info.dwMajorVersion;
+  v.minor = info.dwMinorVersion;
+  v.build = info.dwBuildNumber & 0xFFFF;
+  v.nine_x_line = info.dwPlatformId == VER_PLATFORM_WIN32_WINDOWS;
+  return v;
+}
+
+bool WinSubstitutionContext::CurrentWindowRect(ScreenRect* rect) {
+  HWND window = facts_.current_window ? facts_.current_window() : nullptr;
+  RECT r;
+  if (!window || !IsWindow(window) || !GetWindowRect(window, &r)) return false;
+  rect->left = r.left;
+  rect->top = r.top;
+  rect->right = r.right;
+  rect->bottom = r.bottom;
+  return true;
+}
+
+std::string WinSubstitutionContext::ForegroundWindowTitle() {
+  HWND window = GetForegroundWindow();
+  if (!window) return std::string();
+  wchar_t title[512];
+  const int n = GetWindowTextW(window, title, 512);
+  return n > 0 ? WideToAnsi(std::wstring_view(title, static_cast<std::size_t>(n))) : std::string();
+}
+
+int64_t WinSubstitutionContext::ForegroundWindowHandle() {
+  return static_cast<int64_t>(reinterpret_cast<intptr_t>(GetForegroundWindow()));
+}
+
+std::string WinSubstitutionContext::ForegroundWindowClass() {
+  HWND window = GetForegroundWindow();
+  if (!window) return std::string();
+  wchar_t name[260];
+  const int n = GetClassNameW(window, name, 260);
+  return n > 0 ? WideToAnsi(std::wstring_view(name, static_cast<std::size_t>(n))) : std::string();
+}
+
+void WinSubstitutionContext::MousePosition(int32_t* x, int32_t* y) {
+  POINT p = {0, 0};
+  GetCursorPos(&p);
+  *x = p.x;
+  *y = p.y;
+}
+
+void WinSubstitutionContext::ScreenSize(int32_t* width, int32_t* height) {
+  *width = GetSystemMetrics(SM_CXSCREEN);
+  *height = GetSystemMetrics(SM_CYSCREEN);
+}
+
+std::string WinSubstitutionContext::CreateTempFile() {
+  const std::string folder = SystemText([](wchar_t* b, DWORD n) { return GetTempPathW(n, b); });
+  if (folder.empty()) return std::string();
+  wchar_t name[MAX_PATH + 1];
+  // Number 0: the system picks a free name and creates the file empty.
+  if (GetTempFileNameW(AnsiToWide(folder).c_str(), L"ZEL", 0, name) == 0) return std::string();
+  return WideToAnsi(name);
+}
+
+std::string WinSubstitutionContext::ClipboardText() {
+  OpenedClipboard clipboard(main_window_);
+  if (!clipboard.open()) return std::string();
+  // The system offers any text on the clipboard in UTF-16 as well.
+  HANDLE data = GetClipboardData(CF_UNICODETEXT);
+  if (!data) return std::string();
+  LockedMemory locked(data);
+  if (!locked.get()) return std::string();
+  const SIZE_T bytes = GlobalSize(data);
+  const wchar_t* text = static_cast<const wchar_t*>(locked.get());
+  // Up to its NUL, and never past the block: another program's text need
+  // not end with one.
+  std::size_t length = 0;
+  const std::size_t most = bytes / sizeof(wchar_t);
+  while (length < most && text[length] != L'\0') ++length;
+  return WideToAnsi(std::wstring_view(text, length));
+}
+
+bool WinSubstitutionContext::SetClipboardText(std::string_view text) {
+  const std::size_t nul = text.find('\0');
+  if (nul != std::string_view::npos) text = text.substr(0, nul);
+  const std::wstring wide = AnsiToWide(text);
+  GlobalMemory block((wide.size() + 1) * sizeof(wchar_t));
+  if (!block.get()) return false;
+  {
+    LockedMemory locked(block.get());
+    if (!locked.get()) return false;
+    std::memcpy(locked.get(), wide.c_str(), (wide.size() + 1) * sizeof(wchar_t));
+  }
+  // The main window owns the data: a clipboard emptied while opened without
+  // an owner refuses new data.
+  OpenedClipboard clipboard(main_window_);
+  if (!clipboard.open() || !::EmptyClipboard()) return false;
+  if (!SetClipboardData(CF_UNICODETEXT, block.get())) return false;
+  block.release();
+  return true;
+}
+
+void WinSubstitutionContext::EmptyClipboard() {
+  OpenedClipboard clipboard(main_window_);
+  if (clipboard.open()) ::EmptyClipboard();
+}
+
+void WinSubstitutionContext::WriteLog(std::string_view line) {
+  if (facts_.log) facts_.log(line);
+}
+
+}  // namespace zelo
