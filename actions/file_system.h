@@ -17,6 +17,13 @@ namespace zelo {
 // "/" are read as separators (Windows accepts either).
 extern const char kPathSeparator;
 inline bool IsPathSeparator(char c) { return c == '\\' || c == '/'; }
+// Index of the last separator of path, npos when it has none.
+inline std::size_t LastPathSeparator(std::string_view path) {
+  for (std::size_t i = path.size(); i > 0; --i)
+    if (IsPathSeparator(path[i - 1])) return i - 1;
+  return std::string_view::npos;
+}
+inline bool HasWildcard(std::string_view path) { return path.find_first_of("*?") != std::string_view::npos; }
 
 // What the system tells of a path without opening it.
 struct FileStamp {
