@@ -73,6 +73,17 @@ void ForgetFileLines() {
   LineReader().Forget();
 }
 
+void ForgetFileLines(std::string_view path) {
+  const std::string key = KeyPath(path);
+  const std::lock_guard<std::mutex> lock(g_line_mutex);
+  LineReader().ForgetFile(key);
+}
+
+uint64_t FileLineBytesRead() {
+  const std::lock_guard<std::mutex> lock(g_line_mutex);
+  return LineReader().bytes_read();
+}
+
 bool MakeFolderPath(std::string_view path, std::string* error) {
   std::string folder = WithoutTrailingSeparators(path);
   if (folder.empty()) {
@@ -130,7 +141,7 @@ SystemFile OpenForWrite(std::string_view path, std::string* error) {
     if (!IsBareDrive(folder) && !MakeFolderPath(folder, error)) return file;
   }
   file.Open(std::string(path), SystemFile::Mode::ReadWriteCreate, error);
-  ForgetFileLines();
+  ForgetFileLines(path);
   return file;
 }
 

@@ -103,5 +103,12 @@ bool SetCurrentFolder(const std::string& path, std::string* error = nullptr);
 // The full path of a relative or absolute path (the path itself when the
 // system cannot make one).
 std::string FullPathOf(const std::string& path);
+// An absolute path as it is, a relative one as its full path: the name a file
+// is kept by, since the current folder may change between two uses.
+inline std::string KeyPath(std::string_view path) {
+  const bool absolute = !path.empty() && (IsPathSeparator(path[0]) ||
+                                          (path.size() > 2 && path[1] == ':' && IsPathSeparator(path[2])));
+  return absolute ? std::string(path) : FullPathOf(std::string(path));
+}
 
 }  // namespace zelo
