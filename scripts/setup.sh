@@ -74,6 +74,12 @@ start_wine() {
     log "creating the Wine prefix (about 10 s)"
     # wineboot returns when the prefix is ready; the persistent server stays.
     setsid wineboot -i </dev/null >/dev/null 2>&1 || true
+    # Creating the prefix leaves two service managers running, each answering
+    # a share of the service calls (a service one created is unknown to the
+    # other): start the new prefix's server afresh, with one.
+    wineserver -k </dev/null >/dev/null 2>&1 || true
+    wineserver -w </dev/null >/dev/null 2>&1 || true
+    setsid wineserver -p </dev/null >/dev/null 2>&1 || true
   fi
   # The desktop process must belong to no test's process group: a test that
   # is killed must not take the desktop with it (windows then never appear).

@@ -1,0 +1,163 @@
+#include "tests/wine/test_programs_win.h"
+
+#include <tlhelp32.h>
+#include <winsvc.h>
+
+#include <vector>
+
+#include "tests/wine/harness_win.h"
+
+namespace zelo::test {
+
+namespace {
+
+class Handle {
+ public:
+  explicit Handle(HANDLE h) : h_(h == INVALID_HANDLE_VALUE ? nullptr : h) {}
+  ~Handle() {
+    if (h_) CloseHandle(h_);
+  }
+  Handle(const Handle&) = delete;
+  Handle& operator=(const Handle&) = delete;
+  HANDLE get() const { return h_; }
+
+ private:
+  HANDLE h_;
+};
+
+class Service {
+ public:
+  explicit Service(SC_HANDLE h) : h_(h) {}
+  ~Service() {
+    if (h_) CloseServiceHandle(h_);
+  }
+  Service(const Service&) = delete;
+  Service& operator=(const Service&) = delete;
+  SC_HANDLE get() const { return h_; }
+
+ private:
+  SC_HANDLE h_;
+};
+
+std::string Narrow(const std::wstring& w) {
+  int n = WideCharToMultiByte(CP_ACP, 0, w.c_str(), -1, nullptr, 0, nullptr, nullptr);
+  std::string s(static_cast<size_t>(n), '\0');
+  WideCharToMultiByte(CP_ACP, 0, w.c_str(), -1, s.data(), n, nullptr, nullptr);
+  s.resize(static_cast<size_t>(n - 1));
+  return s;
+}
+
+}  // namespace
+
+std::string TestProgramPath(const std::string& exe) {
+  return Narrow(WindowsPath(ZELO_TEST_PROGRAMS)) + "\\" + exe;
+}
+
+std::string CopyTestProgram(const std::string& exe, const std::string& folder) {
+  const std::string copy = folder + "\\" + exe;
+  return CopyFileA(TestProgramPath(exe).c_str(), copy.c_str(), FALSE) ? copy : std::string();
+}
+
+std::set<DWORD> ProcessesNamed(const std::string& exe) {
+  std::set<DWORD> ids;
+  Handle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
+  if (!snapshot.get()) return ids;
+  PROCESSENTRY32W entry = {};
+  entry.dwSize = sizeof entry;
+  const std::wstring wide = Wide(exe);
+  for (BOOL more = Process32FirstW(snapshot.get(), &entry); more; more = Process32NextW(snapshot.get(), &entry))
+    if (_wcsicmp(entry.szExeFile, wide.c_str()) == 0) ids.insert(entry.th32ProcessID);
+  return ids;
+}
+
+bool WaitForProcessCount(const std::string& exe, size_t count, DWORD ms) {
+  const DWORD start = GetTickCount();
+  for (;;) {
+    if (ProcessesNamed(exe).size() == count) return true;
+    if (GetTickCount() - start > ms) return false;
+    Sleep(50);
+  }
+}
+
+EndNewProcesses::EndNewProcesses(std::string exe) : exe_(std::move(exe)), before_(ProcessesNamed(exe_)) {}
+
+EndNewProcesses::~EndNewProcesses() {
+  for (DWORD id : ProcessesNamed(exe_)) {
+    if (before_.count(id)) continue;
+    Handle process(OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, id));
+    if (!process.get()) continue;
+    TerminateProcess(process.get(), 99);
+    WaitForSingleObject(process.get(), 5000);
+  }
+}
+
+HWND WaitForTitledWindow(const std::wstring& title, DWORD ms) {
+  const DWORD start = GetTickCount();
+  for (;;) {
+    HWND h = FindWindowW(nullptr, title.c_str());
+    if (h) return h;
+    if (GetTickCount() - start > ms) return nullptr;
+    Sleep(50);
+  }
+}
+
+InstalledTestService::InstalledTestService(const std::string& name) : name_(name) {
+  manager_ = OpenSCManagerW(nullptr, nullptr, SC_MANAGER_ALL_ACCESS);
+  if (!manager_) return;
+  // A service of that name left by an earlier, crashed test run goes first.
+  {
+    Service old(OpenServiceW(manager_, Wide(name).c_str(), SERVICE_ALL_ACCESS));
+    if (old.get()) {
+      SERVICE_STATUS status;
+      ControlService(old.get(), SERVICE_CONTROL_STOP, &status);
+      DeleteService(old.get());
+    }
+  }
+  const std::wstring binary = L"\"" + Wide(TestProgramPath("test_service.exe")) + L"\"";
+  // The handles stay open until the destructor removes the service.
+  service_ = CreateServiceW(manager_, Wide(name).c_str(), Wide(name).c_str(), SERVICE_ALL_ACCESS,
+                            SERVICE_WIN32_OWN_PROCESS, SERVICE_DEMAND_START, SERVICE_ERROR_NORMAL, binary.c_str(),
+                            nullptr, nullptr, nullptr, nullptr, nullptr);
+  installed_ = service_ != nullptr;
+}
+
+InstalledTestService::~InstalledTestService() {
+  if (service_) {
+    SERVICE_STATUS status;
+    if (ControlService(service_, SERVICE_CONTROL_STOP, &status)) WaitForState(SERVICE_STOPPED, 5000);
+    DeleteService(service_);
+    CloseServiceHandle(service_);
+  }
+  if (manager_) CloseServiceHandle(manager_);
+}
+
+DWORD InstalledTestService::State() const {
+  Service manager(OpenSCManagerW(nullptr, nullptr, SC_MANAGER_CONNECT));
+  Service service(manager.get() ? OpenServiceW(manager.get(), Wide(name_).c_str(), SERVICE_QUERY_STATUS) : nullptr);
+  SERVICE_STATUS status = {};
+  if (!service.get() || !QueryServiceStatus(service.get(), &status)) return 0;
+  return status.dwCurrentState;
+}
+
+bool InstalledTestService::WaitForState(DWORD state, DWORD ms) const {
+  const DWORD start = GetTickCount();
+  for (;;) {
+    if (State() == state) return true;
+    if (GetTickCount() - start > ms) return false;
+    Sleep(50);
+  }
+}
+
+long InstalledTestService::StartType() const {
+  Service manager(OpenSCManagerW(nullptr, nullptr, SC_MANAGER_CONNECT));
+  Service service(manager.get() ? OpenServiceW(manager.get(), Wide(name_).c_str(), SERVICE_QUERY_CONFIG) : nullptr);
+  if (!service.get()) return -1;
+  DWORD needed = 0;
+  QueryServiceConfigW(service.get(), nullptr, 0, &needed);
+  std::vector<BYTE> buf(needed ? needed : 1);
+  auto* config = reinterpret_cast<QUERY_SERVICE_CONFIGW*>(buf.data());
+  if (!QueryServiceConfigW(service.get(), config, static_cast<DWORD>(buf.size()), &needed)) return -1;
+  return static_cast<long>(config->dwStartType);
+}
+
+}  // namespace zelo::test
