@@ -4,6 +4,8 @@
 #include "actions/flow_actions.h"
 #include "actions/function_actions.h"
 #include "actions/if_actions.h"
+#include "actions/launch_command.h"
+#include "actions/path_search.h"
 #include "actions/program_actions.h"
 #include "actions/system_actions.h"
 #include "expr/expand_text.h"
@@ -24,15 +26,21 @@ void SaveResult(const StepRecord& step, int slot, int step_index, std::string_vi
   SaveStepOutput(step, slot, step_index, data);
 }
 
+bool FindPath(std::string_view name, std::string* out, std::string_view script_path) {
+  return ResolvePath(name, out, script_path);
+}
+
+int Launch(std::string_view command, bool visible, int32_t wait_ms) { return LaunchCommand(command, visible, wait_ms); }
+
 }  // namespace
 
 void InstallActionHandlers(HandlerTable& table) {
   table.Set(CAT_FLOW, &RunFlowStep);
   table.Set(CAT_IF, &RunIfStep);
   table.Set(CAT_SYSTEM, &RunSystemStep);
-  RegisterFileActions(table, ProgramFileServices());
   RegisterFunctionActions(table, FunctionServices{&ExpandedField, &SaveResult, &RandomInRange});
   RegisterProgramActions(table, ProgramServices{&ExpandedField, &SaveResult, &SystemProgramPlatform()});
+  RegisterFileActions(table, FileServices{&ExpandedField, &SaveResult, &FindPath, &Launch});
 }
 
 }  // namespace zelo

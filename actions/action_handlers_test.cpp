@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "actions/file_test_support.h"
 #include "engine/run_test_fixture.h"
 #include "expr/random.h"
 #include "expr/testing/fake_substitution_context.h"
@@ -78,6 +79,20 @@ TEST_F(InstalledHandlersTest, AnUnknownFunctionFailsItsStepButStillSavesTheText)
   });
   RunAndWait();
   EXPECT_EQ(Variable("out"), "kept as is");
+}
+
+TEST_F(InstalledHandlersTest, AFileLineReachesAVariable) {
+  test::ScratchFiles files;
+  const std::string path = files.Write("lines.txt", "one\r\ntwo");
+  AddFunction("Get Length", "ab", "which");
+  StepRecord& step = AddStep("Read File Line", CAT_FILES);
+  step.value(1) = path;
+  step.value(2) = "%which";  // the number the step before saved
+  step.output = "Variable";
+  step.output_value = "line";
+  RunAndWait();
+  EXPECT_EQ(Variable("line"), "two");
+  EXPECT_EQ(Log().find("ERROR"), std::string::npos) << Log();
 }
 
 }  // namespace

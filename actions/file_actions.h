@@ -40,8 +40,9 @@ FileAction FileActionOf(std::string_view action);
 
 // What the handler takes from the rest of the program: field expansion
 // (copying the expansion buffer), result saving, the path search that turns a
-// bare name into a full path (may be absent: names are then used as written)
-// and the program launcher for "net use" (may be absent: that fallback then fails).
+// bare name into a full path (ResolvePath; tests may leave it out, names are
+// then used as written) and the program launcher for "net use" (LaunchCommand;
+// without it that fallback fails).
 struct FileServices {
   std::string (*expand)(std::string_view field, int slot, int step) = nullptr;
   void (*save)(const StepRecord& step, int slot, int step_index, std::string_view data) = nullptr;
@@ -76,9 +77,5 @@ int RunFileStep(RunEngine& run, int slot, int index);
 
 // Makes RunFileStep the category's handler in table, using services.
 void RegisterFileActions(HandlerTable& table, const FileServices& services);
-
-// The program's own services: ExpandText, SaveStepOutput, and the path search
-// and launcher once the program has them.
-FileServices ProgramFileServices();
 
 }  // namespace zelo

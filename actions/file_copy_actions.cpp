@@ -5,23 +5,13 @@
 
 namespace zelo {
 
-namespace {
-
-std::size_t LastSeparator(std::string_view path) {
-  for (std::size_t i = path.size(); i > 0; --i)
-    if (IsPathSeparator(path[i - 1])) return i - 1;
-  return std::string_view::npos;
-}
-
-}  // namespace
-
 FileOutcome CopyFileStep(const FileStepInputs& in, bool move) {
   if (in.path.empty()) return FileFailure("No file name provided");
   if (in.text.empty()) return FileFailure("No destination file name provided");
   std::string to = in.text;
   if (to.find('\\') == std::string::npos && to.find('/') == std::string::npos) {
     // A bare name goes beside the source.
-    const std::size_t cut = LastSeparator(in.path);
+    const std::size_t cut = LastPathSeparator(in.path);
     if (cut != std::string::npos) to = in.path.substr(0, cut + 1) + to;
   }
   FileStamp source;
@@ -51,7 +41,7 @@ FileOutcome DeleteFileStep(const FileStepInputs& in) {
   std::string pattern = in.path;
   // A folder named with its separator stands for the files in it (not its subfolders).
   if (IsPathSeparator(pattern.back()) && FolderExists(pattern)) pattern += "*.*";
-  const std::size_t cut = LastSeparator(pattern);
+  const std::size_t cut = LastPathSeparator(pattern);
   const std::string folder = cut == std::string::npos ? std::string() : pattern.substr(0, cut + 1);
   int deleted = 0;
   std::string error;

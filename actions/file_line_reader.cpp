@@ -1,5 +1,7 @@
 #include "actions/file_line_reader.h"
 
+#include "base/text.h"
+
 namespace zelo {
 
 void FileLineReader::Forget() {
@@ -8,6 +10,10 @@ void FileLineReader::Forget() {
   Reset();
   piece_.clear();
   piece_.shrink_to_fit();
+}
+
+void FileLineReader::ForgetFile(std::string_view path) {
+  if (known_ && EqualsNoCase(path_, path)) Forget();
 }
 
 void FileLineReader::Reset() {
@@ -101,10 +107,7 @@ bool FileLineReader::Read(std::string_view path, int64_t line_number, std::size_
   if (max_length > kFileLinePiece / 2) max_length = kFileLinePiece / 2;
   // A changed file found while reading starts the search over; a file that
   // keeps changing under every try is given up.
-  // A relative name is kept by its full path: the current folder may change
-  // between two reads.
-  const bool absolute = IsPathSeparator(path[0]) || (path.size() > 2 && path[1] == ':' && IsPathSeparator(path[2]));
-  const std::string full = absolute ? std::string(path) : FullPathOf(std::string(path));
+  const std::string full = KeyPath(path);
   for (int tries = 0; tries < 3; ++tries) {
     FileStamp now;
     if (!StampOfPath(full, &now) || now.folder) {

@@ -23,6 +23,8 @@ class FileLineReader {
   // no such line. Line ends: CR LF, lone CR, lone LF.
   bool Read(std::string_view path, int64_t line_number, std::size_t max_length, std::string* line);
   void Forget();
+  // Forgets only when the file kept is path (a full path).
+  void ForgetFile(std::string_view path);
 
   // Bytes read from files so far, for measuring that in-order reading does
   // not read a file more than once.

@@ -10,8 +10,6 @@ namespace zelo {
 
 namespace {
 
-bool HasWildcard(std::string_view path) { return path.find_first_of("*?") != std::string_view::npos; }
-
 // The one reader behind ReadFileLine; the run thread and the editor may both read.
 std::mutex g_line_mutex;
 FileLineReader& LineReader() {
@@ -25,12 +23,6 @@ std::string WithoutTrailingSeparators(std::string_view path) {
   std::string p(path);
   while (p.size() > 1 && IsPathSeparator(p.back()) && !(p.size() == 3 && p[1] == ':')) p.pop_back();
   return p;
-}
-
-std::size_t LastSeparator(std::string_view path) {
-  for (std::size_t i = path.size(); i > 0; --i)
-    if (IsPathSeparator(path[i - 1])) return i - 1;
-  return std::string_view::npos;
 }
 
 // "C:" or "C:\": a drive that exists or not, but is never created.
@@ -81,6 +73,17 @@ void ForgetFileLines() {
   LineReader().Forget();
 }
 
+void ForgetFileLines(std::string_view path) {
+  const std::string key = KeyPath(path);
+  const std::lock_guard<std::mutex> lock(g_line_mutex);
+  LineReader().ForgetFile(key);
+}
+
+uint64_t FileLineBytesRead() {
+  const std::lock_guard<std::mutex> lock(g_line_mutex);
+  return LineReader().bytes_read();
+}
+
 bool MakeFolderPath(std::string_view path, std::string* error) {
   std::string folder = WithoutTrailingSeparators(path);
   if (folder.empty()) {
@@ -107,7 +110,7 @@ bool MakeFolderPath(std::string_view path, std::string* error) {
       if (error) *error = reason;
       return false;
     }
-    const std::size_t cut = LastSeparator(folder);
+    const std::size_t cut = LastPathSeparator(folder);
     if (cut == std::string::npos || cut == 0) {
       if (error) *error = reason;
       return false;
@@ -132,13 +135,13 @@ SystemFile OpenForWrite(std::string_view path, std::string* error) {
     if (error) *error = "No file name";
     return file;
   }
-  const std::size_t cut = LastSeparator(path);
+  const std::size_t cut = LastPathSeparator(path);
   if (cut != std::string_view::npos && cut > 0) {
     const std::string_view folder = path.substr(0, cut);
     if (!IsBareDrive(folder) && !MakeFolderPath(folder, error)) return file;
   }
   file.Open(std::string(path), SystemFile::Mode::ReadWriteCreate, error);
-  ForgetFileLines();
+  ForgetFileLines(path);
   return file;
 }
 

@@ -40,6 +40,11 @@ std::size_t ReadFileLine(std::string_view path, int64_t line_number, char* out, 
 // program changed a file, so that no stale position survives a change that the
 // file system's clock could not tell apart.
 void ForgetFileLines();
+// The same for one file only: cheap for writers that open files often (the
+// run log), which must not make the reader start over at every line.
+void ForgetFileLines(std::string_view path);
+// Bytes ReadFileLine has read from files so far (for tests and benchmarks).
+uint64_t FileLineBytesRead();
 
 // Creates the folder and every missing folder above it. True when the path is
 // a folder afterwards; false when it is a file or could not be made (*error,

@@ -178,6 +178,28 @@ TEST(ReadFileLine, SeesAFileChangedBetweenReads) {
   EXPECT_EQ(Line(path, 1), "UNO");
 }
 
+TEST(ReadFileLine, WritingOtherFilesBetweenLinesDoesNotStartTheReadOver) {
+  ScratchFiles files;
+  std::string text;
+  for (int i = 0; i < 40000; ++i) text += "line number " + std::to_string(i) + "\r\n";
+  const std::string path = files.Write("lines.txt", text);
+  const std::string log = files.Path("log.txt");
+  const uint64_t before = FileLineBytesRead();
+  std::string line;
+  for (int i = 1; i <= 40000; ++i) {
+    const std::size_t result = ReadFileLine(path, i, &line);
+    ASSERT_EQ(line, "line number " + std::to_string(i - 1));
+    ASSERT_EQ(result, line.size() + 1);
+    if (i % 100 == 0) {
+      ASSERT_TRUE(AppendToFile(nullptr, log, "step\r\n"));  // as a run log writes
+    }
+  }
+  EXPECT_LT(FileLineBytesRead() - before, text.size() + text.size() / 100);
+  // Writing the file itself is seen at once.
+  ASSERT_TRUE(AppendToFile(nullptr, path, "appended"));
+  EXPECT_EQ(Line(path, 40001), "appended");
+}
+
 // A file of several pieces whose lines, of every length, straddle the piece
 // boundaries, with CR LF pairs split between two pieces.
 std::string ManyLines(std::vector<std::string>* lines, std::size_t bytes) {

@@ -17,6 +17,13 @@ namespace zelo {
 // "/" are read as separators (Windows accepts either).
 extern const char kPathSeparator;
 inline bool IsPathSeparator(char c) { return c == '\\' || c == '/'; }
+// Index of the last separator of path, npos when it has none.
+inline std::size_t LastPathSeparator(std::string_view path) {
+  for (std::size_t i = path.size(); i > 0; --i)
+    if (IsPathSeparator(path[i - 1])) return i - 1;
+  return std::string_view::npos;
+}
+inline bool HasWildcard(std::string_view path) { return path.find_first_of("*?") != std::string_view::npos; }
 
 // What the system tells of a path without opening it.
 struct FileStamp {
@@ -96,5 +103,12 @@ bool SetCurrentFolder(const std::string& path, std::string* error = nullptr);
 // The full path of a relative or absolute path (the path itself when the
 // system cannot make one).
 std::string FullPathOf(const std::string& path);
+// An absolute path as it is, a relative one as its full path: the name a file
+// is kept by, since the current folder may change between two uses.
+inline std::string KeyPath(std::string_view path) {
+  const bool absolute = !path.empty() && (IsPathSeparator(path[0]) ||
+                                          (path.size() > 2 && path[1] == ':' && IsPathSeparator(path[2])));
+  return absolute ? std::string(path) : FullPathOf(std::string(path));
+}
 
 }  // namespace zelo

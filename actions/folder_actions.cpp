@@ -28,8 +28,6 @@ bool IsRoot(std::string_view full) {
   return false;
 }
 
-bool HasWildcard(std::string_view path) { return path.find_first_of("*?") != std::string_view::npos; }
-
 // True when inner is outer or lies inside it.
 bool IsInside(std::string_view inner, std::string_view outer) {
   if (inner.size() < outer.size() || !EqualsNoCase(inner.substr(0, outer.size()), outer)) return false;

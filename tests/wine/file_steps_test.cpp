@@ -131,6 +131,13 @@ TEST_F(FileStepsTest, ReadingActionsSaveWhatTheyRead) {
   EXPECT_EQ(Read(In("none.out")), "0");
 }
 
+// A bare name is looked for by the path search, among others in the script's folder.
+TEST_F(FileStepsTest, ABareNameIsFoundBesideTheScript) {
+  ASSERT_TRUE(WriteTextFile(dir_.File("beside the script.txt"), "found\r\nit"));
+  RunPassing({{"Read File Line", "beside the script.txt", "2", "", "", In("found.out")}});
+  EXPECT_EQ(Read(In("found.out")), "it");
+}
+
 TEST_F(FileStepsTest, ReadFileLineWalksALargeFileAcrossItsPieces) {
   // Lines of 100 bytes; line 20000 lies well past the first 1 MiB piece.
   std::string text;
