@@ -129,6 +129,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
   ConnectProgramFacts(facts, window);
   zelo::RunEngine& run = window.run();
   run.set_hidden_program(hidden);
+  window.seam().SetHiddenProgram(hidden);
   run.set_variables_from_command_line((command_line.start_bits & zelo::START_VARIABLES) != 0);
   zelo::MainWindowStartup startup(window);
   // Start-up runs the script it loaded into the first slot.

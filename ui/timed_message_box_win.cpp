@@ -4,16 +4,28 @@ namespace zelo {
 
 namespace {
 
+// Set by the timer of the box shown on this thread.
+thread_local bool t_box_timed_out = false;
+
 // The box runs its own message loop on this thread, which also delivers the
-// thread's timer; the timer then presses OK on the dialog of this thread.
-void CALLBACK PressOkOfThreadDialog(HWND, UINT, UINT_PTR timer, DWORD) {
+// thread's timer; the timer then answers the dialog of this thread. No and
+// Cancel come first: an unanswered question must never count as a yes.
+void CALLBACK AnswerDialogOfThread(HWND, UINT, UINT_PTR timer, DWORD) {
   KillTimer(nullptr, timer);
+  t_box_timed_out = true;
   EnumThreadWindows(
       GetCurrentThreadId(),
       [](HWND h, LPARAM) -> BOOL {
         wchar_t cls[16] = {};
         GetClassNameW(h, cls, 16);
-        if (wcscmp(cls, L"#32770") == 0) PostMessageW(h, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+        if (wcscmp(cls, L"#32770") != 0) return TRUE;
+        int button = IDOK;
+        if (GetDlgItem(h, IDNO)) {
+          button = IDNO;
+        } else if (GetDlgItem(h, IDCANCEL)) {
+          button = IDCANCEL;
+        }
+        PostMessageW(h, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0);
         return TRUE;
       },
       0);
@@ -34,9 +46,15 @@ class ThreadTimer {
 
 }  // namespace
 
-int TimedMessageBox(const wchar_t* text, const wchar_t* caption, UINT flags, DWORD timeout_ms) {
-  ThreadTimer timer(timeout_ms, &PressOkOfThreadDialog);
-  return MessageBoxW(nullptr, text, caption, flags);
+int TimedMessageBox(const wchar_t* text, const wchar_t* caption, UINT flags, DWORD timeout_ms, bool* timed_out) {
+  t_box_timed_out = false;
+  int answer;
+  {
+    ThreadTimer timer(timeout_ms, &AnswerDialogOfThread);
+    answer = MessageBoxW(nullptr, text, caption, flags);
+  }
+  if (timed_out) *timed_out = t_box_timed_out;
+  return answer;
 }
 
 }  // namespace zelo

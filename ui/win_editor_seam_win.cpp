@@ -48,6 +48,14 @@ MessageAnswer WinEditorSeam::ShowMessage(std::string_view text, std::string_view
     // Written first, so the reason is there even if the program is killed.
     WriteLogAlways("%s\r\n", LogLines(text).c_str());
     r = TimedMessageBox(wide_text.c_str(), wide_caption.c_str(), flags, kUnattendedBoxMs);
+  } else if (hidden_program_.load()) {
+    bool timed_out = false;
+    r = TimedMessageBox(wide_text.c_str(), wide_caption.c_str(), flags, kHiddenRunBoxMs, &timed_out);
+    if (timed_out) {
+      WriteLog("\tNobody answered the \"%.*s\" box within %lu seconds: it was closed with %s\r\n",
+               static_cast<int>(caption.size()), caption.data(), static_cast<unsigned long>(kHiddenRunBoxMs / 1000),
+               r == IDNO ? "No" : r == IDCANCEL ? "Cancel" : "OK");
+    }
   } else {
     r = MessageBoxW(nullptr, wide_text.c_str(), wide_caption.c_str(), flags);
   }

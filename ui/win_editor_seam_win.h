@@ -41,10 +41,16 @@ class WinEditorSeam : public EditorSeam {
   // closes itself after kUnattendedBoxMs. Other threads are not affected.
   void SetUnattendedOnThisThread(bool on) { unattended_thread_.store(on ? GetCurrentThreadId() : 0); }
   static constexpr DWORD kUnattendedBoxMs = 10000;
+  // The program was started to run a script hidden: boxes of its run (failure
+  // boxes, questions) on any thread close themselves after kHiddenRunBoxMs
+  // with their safest answer, so the run ends instead of waiting for ever.
+  void SetHiddenProgram(bool hidden) { hidden_program_.store(hidden); }
+  static constexpr DWORD kHiddenRunBoxMs = 30000;
 
  private:
   MainWindow* window_;
   std::atomic<DWORD> unattended_thread_{0};
+  std::atomic<bool> hidden_program_{false};
 };
 
 }  // namespace zelo

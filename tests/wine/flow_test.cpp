@@ -247,6 +247,25 @@ TEST_F(FlowRunTest, AskToContinueAnsweredNoStops) {
   EXPECT_NE(log.find("\tUser chose to STOP\r\nRUN FAILED\r\n"), std::string::npos) << log;
 }
 
+// Nobody is there to answer a hidden run's question: after its time the box
+// closes itself with No, so a scheduler gets the program back and the run
+// does not go on as if someone had said yes.
+TEST_F(FlowRunTest, AnUnansweredQuestionOfAHiddenRunClosesWithNo) {
+  Process p = StartProgram("/r " + Quoted(Script(FailingStep(OnFail("Ask to Continue")) + Step("Exit Zelomat", "5"))),
+                           LogPath());
+  ASSERT_TRUE(p.valid());
+  ASSERT_NE(WaitForFailureBox(p, L"Label \"nowhere\" not found\n\nContinue?"), nullptr);
+  DWORD code = 99;
+  ASSERT_TRUE(p.Wait(60000, &code)) << "the unanswered box kept the hidden program";
+  EXPECT_EQ(code, 0u);
+  std::string log;
+  ReadTextFile(LogPath(), &log);
+  EXPECT_NE(log.find("\tNobody answered the \"Run Failure\" box within 30 seconds: it was closed with No\r\n"
+                     "\tUser chose to STOP\r\nRUN FAILED\r\n"),
+            std::string::npos)
+      << log;
+}
+
 TEST_F(FlowRunTest, ThePauseCommandClosesAQuestionBoxAndStops) {
   Process p = StartProgram("/r " + Quoted(Script(FailingStep(OnFail("Ask to Continue")) + Step("Exit Zelomat", "5"))),
                            LogPath());
