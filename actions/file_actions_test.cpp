@@ -310,30 +310,19 @@ TEST_F(FileActionTest, SetFileAssociationNeedsProgramAndExtension) {
 
 // The handler inside a run: fields expanded, value1 through the path
 // search, results saved, reasons in the step error text.
-class FileStepTest : public test::RunTest {
+class FileStepTest : public test::HandlerRunTest {
  protected:
   FileStepTest() {
-    saved().clear();
-    errors().clear();
     root() = files.root();
     FileServices services;
     services.expand = &Expand;
     services.save = &Save;
     services.resolve = &Resolve;
     RegisterFileActions(engine.handlers(), services);
-    engine.set_failure_handler(&KeepError);
   }
   static std::string& root() {
     static std::string r;
     return r;
-  }
-  static std::vector<std::string>& saved() {
-    static std::vector<std::string> v;
-    return v;
-  }
-  static std::vector<std::string>& errors() {
-    static std::vector<std::string> v;
-    return v;
   }
   ScratchFiles files;
 
@@ -347,14 +336,6 @@ class FileStepTest : public test::RunTest {
     const std::string there = root() + kPathSeparator + std::string(name);
     *out = FileExists(there) ? there : std::string(name);
     return FileExists(*out);
-  }
-  static void Save(const StepRecord&, int, int index, std::string_view data) {
-    saved().push_back(std::to_string(index) + ":" + std::string(data));
-  }
-  static int KeepError(RunEngine& run, int, int index) {
-    errors().push_back(run.state().step_error.str());
-    run.state().step_error.clear();
-    return index + 1;
   }
 };
 

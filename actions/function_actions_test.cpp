@@ -105,40 +105,22 @@ TEST(ComputeFunction, FailsForUnknownNamesAndHugeResultsKeepingTheText) {
 
 // The handler inside a run: fields expanded by the services, the result
 // saved also when the step fails.
-class FunctionStepTest : public test::RunTest {
+class FunctionStepTest : public test::HandlerRunTest {
  protected:
   FunctionStepTest() {
-    saved().clear();
-    errors().clear();
     FunctionServices services;
     services.expand = &Expand;
     services.save = &Save;
     services.random = &FixedRandom;
     RegisterFunctionActions(engine.handlers(), services);
-    engine.set_failure_handler(&KeepError);
   }
 
-  static std::vector<std::string>& saved() {
-    static std::vector<std::string> v;
-    return v;
-  }
-  static std::vector<std::string>& errors() {
-    static std::vector<std::string> v;
-    return v;
-  }
 
  private:
   // Stands for substitution: "%v%" becomes "a", "%n%" becomes "3".
   static std::string Expand(std::string_view field, int, int) {
     std::string out = ReplaceText(field, "%v%", "a", true, false);
     return ReplaceText(out, "%n%", "3", true, false);
-  }
-  static void Save(const StepRecord&, int, int index, std::string_view data) {
-    saved().push_back(std::to_string(index) + ":" + std::string(data));
-  }
-  static int KeepError(RunEngine& run, int, int index) {
-    errors().push_back(run.state().step_error.str());
-    return index + 1;
   }
 };
 

@@ -129,17 +129,14 @@ class FakePlatform : public ProgramPlatform {
   std::string ProgramPath() override { return "C:\\Z\\Zelomat.exe"; }
 };
 
-class ProgramStepTest : public test::RunTest {
+class ProgramStepTest : public test::HandlerRunTest {
  protected:
   ProgramStepTest() {
-    saved().clear();
-    errors().clear();
     ProgramServices services;
     services.expand = &Expand;
     services.save = &Save;
     services.platform = &platform;
     RegisterProgramActions(engine.handlers(), services);
-    engine.set_failure_handler(&KeepError);
   }
 
   StepRecord& AddProgramStep(std::string_view action, std::string_view text, std::string_view options = "",
@@ -151,14 +148,6 @@ class ProgramStepTest : public test::RunTest {
     return step;
   }
 
-  static std::vector<std::string>& saved() {
-    static std::vector<std::string> v;
-    return v;
-  }
-  static std::vector<std::string>& errors() {
-    static std::vector<std::string> v;
-    return v;
-  }
 
   FakePlatform platform;
 
@@ -167,13 +156,6 @@ class ProgramStepTest : public test::RunTest {
   static std::string Expand(std::string_view field, int, int) {
     std::string out = ReplaceText(field, "%p%", "prog.exe", true, false);
     return ReplaceText(out, "%t%", "2", true, false);
-  }
-  static void Save(const StepRecord&, int, int index, std::string_view data) {
-    saved().push_back(std::to_string(index) + ":" + std::string(data));
-  }
-  static int KeepError(RunEngine& run, int, int index) {
-    errors().push_back(run.state().step_error.str());
-    return index + 1;
   }
 };
 

@@ -147,6 +147,38 @@ class RunTest : public ::testing::Test {
   bool released_ = false;
 };
 
+// A run for the tests of one category's handler: what the handler saved
+// ("index:data") and the error texts of its failing steps, which then go on
+// with the next step.
+class HandlerRunTest : public RunTest {
+ protected:
+  HandlerRunTest() {
+    saved().clear();
+    errors().clear();
+    engine.set_failure_handler(&KeepError);
+  }
+
+  static std::vector<std::string>& saved() {
+    static std::vector<std::string> v;
+    return v;
+  }
+  static std::vector<std::string>& errors() {
+    static std::vector<std::string> v;
+    return v;
+  }
+  static void Save(const StepRecord&, int, int index, std::string_view data) {
+    saved().push_back(std::to_string(index) + ":" + std::string(data));
+  }
+
+ private:
+  // Reads and clears the error text, as failure handling does.
+  static int KeepError(RunEngine& run, int, int index) {
+    errors().push_back(run.state().step_error.str());
+    run.state().step_error.clear();
+    return index + 1;
+  }
+};
+
 // A folder of its own under the system's temporary folder, removed afterwards.
 class TempFolder {
  public:
