@@ -44,6 +44,12 @@ class FlowRunTest : public ::testing::Test {
   }
   std::string LogPath() const { return dir_.File("log.txt"); }
   RunResult Run(const std::string& steps) { return RunProgram("/r " + Quoted(Script(steps)), LogPath(), kGuiWaitMs); }
+  // A hidden run whose first step fails with "Ask to Continue" and whose
+  // second ends the program with code 5.
+  Process StartAskingRun() {
+    return StartProgram("/r " + Quoted(Script(FailingStep(OnFail("Ask to Continue")) + Step("Exit Zelomat", "5"))),
+                        LogPath());
+  }
 
   ScratchFolder dir_;
   ScopedZelomatNumber default_code_, restart_log_;
@@ -210,6 +216,9 @@ TEST_F(FlowRunTest, IncrementVariableAndRestartRunEndByTheScriptsOwnCondition) {
 }
 
 // Starts the script, waits for its "Run Failure" box and checks its text.
+// The question of the failing step of StartAskingRun.
+const wchar_t* const kAskText = L"Label \"nowhere\" not found\n\nContinue?";
+
 HWND WaitForFailureBox(Process& p, const std::wstring& text) {
   HWND box = WaitForProcessWindow(p.id(), L"#32770", kGuiWaitMs, L"Run Failure");
   if (!box) return nullptr;
@@ -218,10 +227,9 @@ HWND WaitForFailureBox(Process& p, const std::wstring& text) {
 }
 
 TEST_F(FlowRunTest, AskToContinueAnsweredYesGoesOn) {
-  Process p = StartProgram("/r " + Quoted(Script(FailingStep(OnFail("Ask to Continue")) + Step("Exit Zelomat", "5"))),
-                           LogPath());
+  Process p = StartAskingRun();
   ASSERT_TRUE(p.valid());
-  HWND box = WaitForFailureBox(p, L"Label \"nowhere\" not found\n\nContinue?");
+  HWND box = WaitForFailureBox(p, kAskText);
   ASSERT_NE(box, nullptr);
   PressButton(box, IDYES);
   DWORD code = 99;
@@ -233,10 +241,9 @@ TEST_F(FlowRunTest, AskToContinueAnsweredYesGoesOn) {
 }
 
 TEST_F(FlowRunTest, AskToContinueAnsweredNoStops) {
-  Process p = StartProgram("/r " + Quoted(Script(FailingStep(OnFail("Ask to Continue")) + Step("Exit Zelomat", "5"))),
-                           LogPath());
+  Process p = StartAskingRun();
   ASSERT_TRUE(p.valid());
-  HWND box = WaitForFailureBox(p, L"Label \"nowhere\" not found\n\nContinue?");
+  HWND box = WaitForFailureBox(p, kAskText);
   ASSERT_NE(box, nullptr);
   PressButton(box, IDNO);
   DWORD code = 99;
@@ -251,10 +258,9 @@ TEST_F(FlowRunTest, AskToContinueAnsweredNoStops) {
 // closes itself with No, so a scheduler gets the program back and the run
 // does not go on as if someone had said yes.
 TEST_F(FlowRunTest, AnUnansweredQuestionOfAHiddenRunClosesWithNo) {
-  Process p = StartProgram("/r " + Quoted(Script(FailingStep(OnFail("Ask to Continue")) + Step("Exit Zelomat", "5"))),
-                           LogPath());
+  Process p = StartAskingRun();
   ASSERT_TRUE(p.valid());
-  ASSERT_NE(WaitForFailureBox(p, L"Label \"nowhere\" not found\n\nContinue?"), nullptr);
+  ASSERT_NE(WaitForFailureBox(p, kAskText), nullptr);
   DWORD code = 99;
   ASSERT_TRUE(p.Wait(60000, &code)) << "the unanswered box kept the hidden program";
   EXPECT_EQ(code, 0u);
@@ -267,10 +273,9 @@ TEST_F(FlowRunTest, AnUnansweredQuestionOfAHiddenRunClosesWithNo) {
 }
 
 TEST_F(FlowRunTest, ThePauseCommandClosesAQuestionBoxAndStops) {
-  Process p = StartProgram("/r " + Quoted(Script(FailingStep(OnFail("Ask to Continue")) + Step("Exit Zelomat", "5"))),
-                           LogPath());
+  Process p = StartAskingRun();
   ASSERT_TRUE(p.valid());
-  ASSERT_NE(WaitForFailureBox(p, L"Label \"nowhere\" not found\n\nContinue?"), nullptr);
+  ASSERT_NE(WaitForFailureBox(p, kAskText), nullptr);
   HWND main = FindProcessWindow(p.id(), L"Zelomat");
   ASSERT_NE(main, nullptr);
   DWORD_PTR result = 0;
