@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "actions/file_test_support.h"
+#include "actions/shared/file_test_support.h"
 #include "engine/run_test_fixture.h"
 #include "expr/random.h"
 #include "expr/testing/fake_substitution_context.h"

@@ -9,8 +9,8 @@
 #include <fstream>
 #include <string>
 
-#include "actions/file_line_reader.h"
-#include "actions/file_routines.h"
+#include "actions/shared/file_line_reader.h"
+#include "actions/shared/file_routines.h"
 
 namespace {
 

@@ -1,22 +1,23 @@
-# Collects the sources of the given folders: library sources into OUT_SRC and
-# unit tests (*_test.cpp) into OUT_TESTS. Win32 files (*_win.cpp) are taken
-# only in the Windows build, and so are their tests (*_win_test.cpp).
+# Collects the sources of the given folders and their subfolders: library
+# sources into OUT_SRC and unit tests (*_test.cpp) into OUT_TESTS. Each seam
+# has a Windows side (*_win.cpp) and a native side (*_native.cpp); a build
+# takes the side of its platform, and the tests of that side
+# (*_win_test.cpp, *_native_test.cpp).
 function(zelo_collect_sources OUT_SRC OUT_TESTS)
+  if(ZELO_WINDOWS)
+    set(other_side "_native")
+  else()
+    set(other_side "_win")
+  endif()
   set(src)
   set(tests)
   foreach(dir ${ARGN})
-    file(GLOB files CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/${dir}/*.cpp)
+    file(GLOB_RECURSE files CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/${dir}/*.cpp)
     foreach(f ${files})
-      if(f MATCHES "_win_test\\.cpp$")
-        if(ZELO_WINDOWS)
-          list(APPEND tests ${f})
-        endif()
+      if(f MATCHES "${other_side}(_test)?\\.cpp$")
+        continue()
       elseif(f MATCHES "_test\\.cpp$")
         list(APPEND tests ${f})
-      elseif(f MATCHES "_win\\.cpp$")
-        if(ZELO_WINDOWS)
-          list(APPEND src ${f})
-        endif()
       else()
         list(APPEND src ${f})
       endif()

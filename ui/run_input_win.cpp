@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "actions/held_input.h"
+#include "actions/shared/held_input.h"
 
 namespace zelo {
 

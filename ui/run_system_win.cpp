@@ -3,7 +3,7 @@
 #include <windows.h>
 #include <pthread.h>
 
-#include "actions/screen_capture_win.h"
+#include "actions/shared/screen_capture_win.h"
 #include "expr/variable_store.h"
 #include "ui/main_window_win.h"
 

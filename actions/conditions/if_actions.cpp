@@ -1,0 +1,86 @@
+#include "actions/conditions/if_actions.h"
+
+#include <string>
+
+#include "actions/shared/file_routines.h"
+#include "base/text.h"
+#include "engine/block_steps.h"
+#include "engine/flow_texts.h"
+#include "engine/run_engine.h"
+#include "expr/condition.h"
+#include "expr/expand_text.h"
+
+namespace zelo {
+
+namespace {
+
+struct IfWord {
+  const char* word;
+  IfCondition condition;
+};
+
+// Case-insensitive substring tests in this order; the first that holds decides.
+constexpr IfWord kIfWords[] = {
+    {"IF File Exists", IfCondition::FileExists},
+    {"IF Folder Exists", IfCondition::FolderExists},
+    {"IF Window Exists", IfCondition::WindowExists},
+    {"IF Control Exists", IfCondition::WindowExists},
+    {"Pixel", IfCondition::PixelOrImage},
+    {"Image", IfCondition::PixelOrImage},
+    {"IF Control Is Checked", IfCondition::ControlChecked},
+    {"IF Caps Lock is On", IfCondition::CapsLock},
+    {"IF Clipboard Equals", IfCondition::ClipboardEquals},
+    {"IF Expression", IfCondition::Expression},
+};
+
+std::string ExpandedText(const StepRecord& step, int slot, int index) {
+  ExpandText(step.text.view(), slot, index);
+  return ExpansionBuffer();
+}
+
+// A condition this build cannot look at: the step fails as any step does
+// (its failure mode applies), rather than going quietly false.
+int Undecided(RunEngine& run, const StepRecord& step) {
+  run.SetStepError(flow_texts::kConditionNotAvailable, step.action.c_str());
+  run.state().condition_undecided = true;
+  return 0;
+}
+
+}  // namespace
+
+IfCondition ClassifyIf(std::string_view action) {
+  for (const IfWord& w : kIfWords)
+    if (ContainsNoCase(action, w.word)) return w.condition;
+  return IsElseAction(action) ? IfCondition::Else : IfCondition::Other;
+}
+
+int RunIfStep(RunEngine& run, int slot, int index) {
+  const StepRecord& step = run.workspace().slots[static_cast<std::size_t>(slot)].steps[static_cast<std::size_t>(index)];
+  run.state().condition_undecided = false;
+  switch (ClassifyIf(step.action.view())) {
+    case IfCondition::FileExists:
+      return FileExists(ExpandedText(step, slot, index)) ? 1 : 0;
+    case IfCondition::FolderExists:
+      return FolderExists(ExpandedText(step, slot, index)) ? 1 : 0;
+    case IfCondition::WindowExists:
+    case IfCondition::PixelOrImage:
+    case IfCondition::ControlChecked:
+      return Undecided(run, step);
+    case IfCondition::CapsLock:
+      return run.input().CapsLockOn() ? 1 : 0;
+    case IfCondition::ClipboardEquals:
+      return run.messages().GetClipboardText() == ExpandedText(step, slot, index) ? 1 : 0;
+    case IfCondition::Expression: {
+      std::string text = ExpandedText(step, slot, index);
+      if (text.size() > Field::kMaxLength) text.resize(Field::kMaxLength);
+      return EvaluateCondition(text) ? 1 : 0;
+    }
+    case IfCondition::Else:
+      return 0;
+    case IfCondition::Other:
+      break;
+  }
+  return 1;
+}
+
+}  // namespace zelo

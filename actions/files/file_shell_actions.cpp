@@ -1,0 +1,60 @@
+// "Set File Association", "Map Drive" and "Map Drive Prompt".
+#include "actions/files/file_action_steps.h"
+#include "actions/files/file_association.h"
+#include "actions/shared/file_routines.h"
+#include "actions/files/network_drive.h"
+
+namespace zelo {
+
+namespace {
+
+constexpr int kNothingStarted = -12349;
+
+}  // namespace
+
+FileOutcome SetFileAssociationStep(const FileStepInputs& in) {
+  if (in.path.empty()) return FileFailure("No program provided");
+  if (in.value2.empty() || in.value2 == ".") return FileFailure("No file extension provided");
+  std::string error;
+  if (!RegisterFileAssociation(in.path, in.value2, in.text, kVerbOpen, &error))
+    return FileFailuref("Unable to set the file association: %s", error.c_str());
+  return FileOutcome();
+}
+
+FileOutcome MapDriveStep(const FileStepInputs& in, const FileServices& services) {
+  const std::string& share = in.path;
+  const std::string& drive = in.text;
+  if (share.empty()) return FileFailure("No shared folder provided");
+  std::string error;
+  const DriveResult result = ConnectNetworkDrive(drive, share, &error);
+  if (result == DriveResult::Done) return FileOutcome();
+  if (result == DriveResult::Unavailable) return FileFailure(error);
+  // The provider refused: when the share can be found at all, "net use" gets
+  // a second try, which may know credentials the provider call lacked.
+  std::string found;
+  const bool known = services.resolve != nullptr ? services.resolve(share, &found, std::string_view())
+                                                 : FileExists(share);  // a share is a full path
+  if (!known)
+    return FileFailuref("The share name \"%s\" could not be found", share.c_str());
+  const std::string command = "net use " + drive + " " + share;
+  if (services.launch == nullptr || services.launch(command, false, 0) == kNothingStarted)
+    return FileFailuref("Unable to run \"%s\"", command.c_str());
+  return FileOutcome();
+}
+
+FileOutcome MapDrivePromptStep() {
+  std::string error;
+  switch (ShowMapDrivePrompt(&error)) {
+    case DriveResult::Done:
+      return FileOutcome();
+    case DriveResult::Cancelled:
+      return FileFailure("The map drive prompt was cancelled");
+    case DriveResult::Unavailable:
+      return FileFailure("Unable to show map prompt");
+    case DriveResult::Failed:
+      break;
+  }
+  return FileFailure(error);
+}
+
+}  // namespace zelo
