@@ -99,7 +99,7 @@ int ApplyMode(RunEngine& run, const StepRecord& step, int slot, int index, const
 
 }  // namespace
 
-std::string FailureImagePath(const std::string& log_path, int index, const LocalTime& now) {
+std::string FailureImagePath(const std::string& log_path, int index, const CivilTime& now) {
   // Only a "." of the file name starts the extension; one in a folder name
   // must not cut the path.
   const std::size_t name_start = log_path.find_last_of("\\/");

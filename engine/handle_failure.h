@@ -10,7 +10,7 @@
 namespace zelo {
 
 class RunEngine;
-struct LocalTime;
+struct CivilTime;
 
 // Returns the next step's index: the same index tries the step again,
 // another goes on there, -1 stops the run. Reads and clears the step error
@@ -20,6 +20,6 @@ int HandleFailure(RunEngine& run, int slot, int index);
 // The file of the failure screen image of step index (0-based) taken at
 // now: the log file's path without its extension, then
 // " [Step N] FAILURE yyyy-mm-dd_hhmmss.bmp".
-std::string FailureImagePath(const std::string& log_path, int index, const LocalTime& now);
+std::string FailureImagePath(const std::string& log_path, int index, const CivilTime& now);
 
 }  // namespace zelo

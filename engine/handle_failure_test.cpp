@@ -32,7 +32,7 @@ TEST(FailureModeOf, RecognisesEachOfferedModeByItsKeyword) {
 }
 
 TEST(FailureImagePath, ReplacesTheLogsExtensionOnly) {
-  const LocalTime t{2024, 5, 6, 9, 5, 7};
+  const CivilTime t{2024, 5, 6, 9, 5, 7};
   EXPECT_EQ(FailureImagePath("C:\\ZelomatLog.txt", 3, t), "C:\\ZelomatLog [Step 4] FAILURE 2024-05-06_090507.bmp");
   EXPECT_EQ(FailureImagePath("C:\\logs.d\\run", 0, t), "C:\\logs.d\\run [Step 1] FAILURE 2024-05-06_090507.bmp");
   EXPECT_EQ(FailureImagePath("log", 0, t), "log [Step 1] FAILURE 2024-05-06_090507.bmp");

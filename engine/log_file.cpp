@@ -1,46 +1,11 @@
 #include "engine/log_file.h"
 
-#include <cerrno>
 #include <cstdio>
 #include <string>
 
-#if defined(_WIN32)
-#include <direct.h>
-#else
-#include <sys/stat.h>
-#endif
+#include "model/file_platform.h"
 
 namespace zelo {
-
-namespace {
-
-bool IsSeparator(char c) {
-#if defined(_WIN32)
-  return c == '\\' || c == '/';
-#else
-  return c == '/';
-#endif
-}
-
-bool MakeFolder(const std::string& path) {
-#if defined(_WIN32)
-  return _mkdir(path.c_str()) == 0 || errno == EEXIST;
-#else
-  return mkdir(path.c_str(), 0777) == 0 || errno == EEXIST;
-#endif
-}
-
-// Creates every folder above the file, outermost first. Parts that cannot be
-// made (a drive "C:", a server share) are passed over; the open that follows
-// tells whether the path became usable.
-void MakeParentFolders(const std::string& path) {
-  for (std::size_t i = 1; i < path.size(); ++i) {
-    if (!IsSeparator(path[i]) || IsSeparator(path[i - 1])) continue;
-    MakeFolder(path.substr(0, i));
-  }
-}
-
-}  // namespace
 
 bool AppendToLogFile(std::string_view path, std::string_view text) {
   if (path.empty()) return false;
@@ -48,7 +13,10 @@ bool AppendToLogFile(std::string_view path, std::string_view text) {
   // Binary mode: the lines carry their own CR LF.
   std::FILE* f = std::fopen(p.c_str(), "ab");
   if (!f) {
-    MakeParentFolders(p);
+    // Missing folders of the path are made; parts that cannot be made (a
+    // drive, a server share) are passed over, and the second open tells
+    // whether the path became usable.
+    CreateFolders(ParentFolder(p), nullptr);
     f = std::fopen(p.c_str(), "ab");
     if (!f) return false;
   }

@@ -176,7 +176,7 @@ void RunEngine::PrepareFullRun(int slot) {
   const int count = std::min(s.step_count, s.capacity());
   for (int i = 0; i < count; ++i) s.steps[static_cast<std::size_t>(i)].run_count = 0;
 
-  const LocalTime now = clock().Now();
+  const CivilTime now = clock().Now();
   const bool named = !s.file_name.empty() && s.file_name != kUntitled;
   WriteLog(run_texts::kRunHeader, now.hour, now.minute, now.second, named ? run_texts::kForFile : "",
            named ? s.file_name.c_str() : "");

@@ -156,7 +156,7 @@ RunEngine::LoopEnd RunEngine::RunSteps(const RunStart& start, uint32_t start_tic
   }
 
   if (end == LoopEnd::Completed) {
-    const LocalTime now = clock().Now();
+    const CivilTime now = clock().Now();
     const std::string elapsed = ElapsedTimeText(clock().Ticks() - start_tick);
     WriteLog(run_texts::kRunCompleted, now.hour, now.minute, now.second, elapsed.c_str());
     ShowStatus(0, run_texts::kRunCompleted, now.hour, now.minute, now.second, elapsed.c_str());

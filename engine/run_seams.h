@@ -9,12 +9,9 @@
 #include <string>
 #include <thread>
 
-namespace zelo {
+#include "base/civil_time.h"
 
-struct LocalTime {
-  int year = 0, month = 0, day = 0;
-  int hour = 0, minute = 0, second = 0;
-};
+namespace zelo {
 
 class RunClock {
  public:
@@ -24,7 +21,7 @@ class RunClock {
   virtual uint32_t Ticks() = 0;
   // 0 gives up the rest of the time slice.
   virtual void Sleep(uint32_t milliseconds) = 0;
-  virtual LocalTime Now() = 0;
+  virtual CivilTime Now() = 0;
 };
 
 class RunInput {

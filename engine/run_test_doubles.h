@@ -28,7 +28,7 @@ class FakeClock : public RunClock {
     }
     if (on_sleep) on_sleep(ms);
   }
-  LocalTime Now() override { return now; }
+  CivilTime Now() override { return now; }
   std::vector<uint32_t> Sleeps() {
     std::lock_guard<std::mutex> lock(m);
     return sleeps;
@@ -36,7 +36,7 @@ class FakeClock : public RunClock {
 
   std::atomic<uint32_t> ticks{1000};
   std::function<void(uint32_t)> on_sleep;  // set before a run starts
-  LocalTime now{2024, 5, 6, 9, 5, 7};
+  CivilTime now{2024, 5, 6, 9, 5, 7};
 
  private:
   std::mutex m;

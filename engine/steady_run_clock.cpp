@@ -1,8 +1,9 @@
 #include "engine/steady_run_clock.h"
 
 #include <chrono>
-#include <ctime>
 #include <thread>
+
+#include "base/local_clock.h"
 
 namespace zelo {
 
@@ -19,22 +20,6 @@ void SteadyRunClock::Sleep(uint32_t milliseconds) {
     std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
 }
 
-LocalTime SteadyRunClock::Now() {
-  const std::time_t t = std::time(nullptr);
-  std::tm tm{};
-#if defined(_WIN32)
-  localtime_s(&tm, &t);
-#else
-  localtime_r(&t, &tm);
-#endif
-  LocalTime lt;
-  lt.year = tm.tm_year + 1900;
-  lt.month = tm.tm_mon + 1;
-  lt.day = tm.tm_mday;
-  lt.hour = tm.tm_hour;
-  lt.minute = tm.tm_min;
-  lt.second = tm.tm_sec;
-  return lt;
-}
+CivilTime SteadyRunClock::Now() { return LocalCivilTimeNow(); }
 
 }  // namespace zelo

@@ -10,7 +10,7 @@ class SteadyRunClock : public RunClock {
  public:
   uint32_t Ticks() override;
   void Sleep(uint32_t milliseconds) override;
-  LocalTime Now() override;
+  CivilTime Now() override;
 };
 
 }  // namespace zelo

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "expr/civil_time.h"
+#include "base/civil_time.h"
 #include "expr/testing/expansion_fixture.h"
 
 namespace zelo {

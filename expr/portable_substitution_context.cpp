@@ -1,44 +1,21 @@
 #include "expr/portable_substitution_context.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#if defined(_WIN32)
-#include <io.h>
-#else
-#include <unistd.h>
-#endif
-
 #include <atomic>
 #include <cerrno>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <ctime>
 #include <filesystem>
 #include <system_error>
 
+#include "base/local_clock.h"
+#include "model/file_platform.h"
+
 namespace zelo {
 
-int64_t PortableSubstitutionContext::Now() { return static_cast<int64_t>(std::time(nullptr)); }
+int64_t PortableSubstitutionContext::Now() { return UnixSecondsNow(); }
 
-CivilTime PortableSubstitutionContext::LocalTime(int64_t seconds) {
-  const std::time_t t = static_cast<std::time_t>(seconds);
-  std::tm tm{};
-#if defined(_WIN32)
-  if (localtime_s(&tm, &t) != 0) return CivilTime();
-#else
-  if (!localtime_r(&t, &tm)) return CivilTime();
-#endif
-  CivilTime c;
-  c.year = tm.tm_year + 1900;
-  c.month = tm.tm_mon + 1;
-  c.day = tm.tm_mday;
-  c.hour = tm.tm_hour;
-  c.minute = tm.tm_min;
-  c.second = tm.tm_sec;
-  c.weekday = tm.tm_wday;
-  return c;
-}
+CivilTime PortableSubstitutionContext::LocalTime(int64_t seconds) { return LocalCivilTime(seconds); }
 
 uint32_t PortableSubstitutionContext::TickCount() {
   const auto since = std::chrono::steady_clock::now().time_since_epoch();
@@ -92,20 +69,9 @@ std::string PortableSubstitutionContext::CreateTempFile() {
     char name[32];
     std::snprintf(name, sizeof name, "ZEL%05X.tmp", n);
     const std::string path = (folder / name).string();
-#if defined(_WIN32)
-    const int fd = _open(path.c_str(), _O_CREAT | _O_EXCL | _O_WRONLY, _S_IREAD | _S_IWRITE);
-    if (fd >= 0) {
-      _close(fd);
-      return path;
-    }
-#else
-    const int fd = open(path.c_str(), O_CREAT | O_EXCL | O_WRONLY, 0600);
-    if (fd >= 0) {
-      close(fd);
-      return path;
-    }
-#endif
-    if (errno != EEXIST) break;
+    bool taken = false;
+    if (CreateNewFile(path, &taken)) return path;
+    if (!taken) break;
   }
   return std::string();
 }

@@ -11,18 +11,9 @@
 #include <string>
 #include <string_view>
 
-namespace zelo {
+#include "base/civil_time.h"
 
-// A moment on the local calendar.
-struct CivilTime {
-  int year = 1970;
-  int month = 1;    // 1..12
-  int day = 1;      // 1..31
-  int hour = 0;     // 0..23
-  int minute = 0;   // 0..59
-  int second = 0;   // 0..59 (60 in a leap second)
-  int weekday = 4;  // 0 = Sunday
-};
+namespace zelo {
 
 struct ScreenRect {
   int32_t left = 0, top = 0, right = 0, bottom = 0;

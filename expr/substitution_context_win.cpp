@@ -4,14 +4,11 @@
 #include <vector>
 
 #include "base/ansi_text_win.h"
+#include "base/local_clock.h"
 
 namespace zelo {
 
 namespace {
-
-// 100-nanosecond intervals between 1601-01-01 and 1970-01-01.
-constexpr int64_t kUnixEpochInFileTime = 116444736000000000LL;
-constexpr int64_t kFileTimePerSecond = 10000000;
 
 // Another program may hold the clipboard for a moment (a clipboard viewer
 // reading what we just put there): a few short tries before giving up.
@@ -102,33 +99,9 @@ std::string ExecutableFolder() {
 
 WinSubstitutionContext::WinSubstitutionContext() : program_folder_(ExecutableFolder()) {}
 
-int64_t WinSubstitutionContext::Now() {
-  FILETIME ft;
-  GetSystemTimeAsFileTime(&ft);
-  const int64_t intervals = (static_cast<int64_t>(ft.dwHighDateTime) << 32) | ft.dwLowDateTime;
-  return (intervals - kUnixEpochInFileTime) / kFileTimePerSecond;
-}
+int64_t WinSubstitutionContext::Now() { return UnixSecondsNow(); }
 
-CivilTime WinSubstitutionContext::LocalTime(int64_t seconds) {
-  // Through the time zone rules of that very moment, so that a date moved
-  // across a daylight-saving change shows the clock time of that day.
-  const int64_t intervals = seconds * kFileTimePerSecond + kUnixEpochInFileTime;
-  CivilTime c;
-  if (intervals < 0) return c;
-  FILETIME ft;
-  ft.dwLowDateTime = static_cast<DWORD>(intervals & 0xFFFFFFFF);
-  ft.dwHighDateTime = static_cast<DWORD>(intervals >> 32);
-  SYSTEMTIME utc, local;
-  if (!FileTimeToSystemTime(&ft, &utc) || !SystemTimeToTzSpecificLocalTime(nullptr, &utc, &local)) return c;
-  c.year = local.wYear;
-  c.month = local.wMonth;
-  c.day = local.wDay;
-  c.hour = local.wHour;
-  c.minute = local.wMinute;
-  c.second = local.wSecond;
-  c.weekday = local.wDayOfWeek;
-  return c;
-}
+CivilTime WinSubstitutionContext::LocalTime(int64_t seconds) { return LocalCivilTime(seconds); }
 
 uint32_t WinSubstitutionContext::TickCount() { return GetTickCount(); }
 

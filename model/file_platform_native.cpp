@@ -1,5 +1,6 @@
 // Native implementation of the file seam; the Windows build uses file_platform_win.cpp.
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -34,6 +35,14 @@ bool ReplaceFileWith(const std::string& from, const std::string& to, std::string
   if (std::rename(from.c_str(), to.c_str()) == 0) return true;
   if (error) *error = ErrorNumberText(errno);
   return false;
+}
+
+bool CreateNewFile(const std::string& path, bool* taken) {
+  const int fd = open(path.c_str(), O_CREAT | O_EXCL | O_WRONLY, 0600);
+  *taken = fd < 0 && errno == EEXIST;
+  if (fd < 0) return false;
+  close(fd);
+  return true;
 }
 
 void RemoveFileQuietly(const std::string& path) { unlink(path.c_str()); }

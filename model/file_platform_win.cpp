@@ -1,5 +1,9 @@
 #include <windows.h>
 
+#include <fcntl.h>
+#include <io.h>
+#include <sys/stat.h>
+
 #include <cerrno>
 #include <cstring>
 #include <memory>
@@ -78,6 +82,15 @@ bool ReplaceFileWith(const std::string& from, const std::string& to, std::string
     return true;
   if (error) *error = SystemMessage(GetLastError());
   return false;
+}
+
+bool CreateNewFile(const std::string& path, bool* taken) {
+  // The C runtime's descriptor, not a kernel handle: nothing to own past the close.
+  const int fd = _wopen(Wide(path).c_str(), _O_CREAT | _O_EXCL | _O_WRONLY, _S_IREAD | _S_IWRITE);
+  *taken = fd < 0 && errno == EEXIST;
+  if (fd < 0) return false;
+  _close(fd);
+  return true;
 }
 
 void RemoveFileQuietly(const std::string& path) { DeleteFileW(Wide(path).c_str()); }

@@ -2,23 +2,14 @@
 
 #include <windows.h>
 
+#include "base/local_clock.h"
+
 namespace zelo {
 
 uint32_t WinRunClock::Ticks() { return GetTickCount(); }
 
 void WinRunClock::Sleep(uint32_t milliseconds) { ::Sleep(milliseconds); }
 
-LocalTime WinRunClock::Now() {
-  SYSTEMTIME t;
-  GetLocalTime(&t);
-  LocalTime now;
-  now.year = t.wYear;
-  now.month = t.wMonth;
-  now.day = t.wDay;
-  now.hour = t.wHour;
-  now.minute = t.wMinute;
-  now.second = t.wSecond;
-  return now;
-}
+CivilTime WinRunClock::Now() { return LocalCivilTimeNow(); }
 
 }  // namespace zelo

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "base/text.h"
-#include "expr/civil_time.h"
+#include "base/civil_time.h"
 #include "expr/substitution_context.h"
 #include "model/script_slot.h"
 

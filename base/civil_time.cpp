@@ -1,4 +1,4 @@
-#include "expr/civil_time.h"
+#include "base/civil_time.h"
 
 namespace zelo {
 
