@@ -11,6 +11,7 @@
 #include "engine/steady_run_clock.h"
 #include "settings/memory_settings.h"
 #include "settings/settings.h"
+#include "settings/setting_names.h"
 
 namespace zelo::bench {
 
@@ -72,11 +73,11 @@ struct QuietRun {
     UseSettings(&settings);
     UseLogSink(&sink);
     // The defaults a fresh installation has.
-    WriteSettingNumber("SOFTWARE\\Zelomat\\StopKey", 19);
-    WriteSettingNumber("SOFTWARE\\Zelomat\\HiliteRunningStep", 1);
-    WriteSettingNumber("SOFTWARE\\Zelomat\\RestartLog", 1);
-    WriteSettingNumber("SOFTWARE\\Zelomat\\LogLevel", 0);
-    WriteSettingNumber("SOFTWARE\\Zelomat\\Progress", 0);
+    WriteSettingNumber(setting::kStopKey, 19);
+    WriteSettingNumber(setting::kHiliteRunningStep, 1);
+    WriteSettingNumber(setting::kRestartLog, 1);
+    WriteSettingNumber(setting::kLogLevel, 0);
+    WriteSettingNumber(setting::kProgress, 0);
     ScriptSlot& s = ws.slots[0];
     s.file_name = "bench.zxm";
     s.steps.resize(static_cast<std::size_t>(steps));
@@ -106,10 +107,10 @@ struct QuietRun {
     return engine.WaitUntilIdle(600000);
   }
   void LogToFile(const std::string& path) {
-    WriteSetting("SOFTWARE\\Zelomat\\Logfile", path);
-    WriteSettingNumber("SOFTWARE\\Zelomat\\Log", 1);
+    WriteSetting(setting::kLogfile, path);
+    WriteSettingNumber(setting::kLog, 1);
   }
-  void LoggingOff() { WriteSettingNumber("SOFTWARE\\Zelomat\\Log", 0); }
+  void LoggingOff() { WriteSettingNumber(setting::kLog, 0); }
   // The bare cost of calling every step's handler through the table.
   int CallHandlersOnly() {
     ScriptSlot& s = ws.slots[0];

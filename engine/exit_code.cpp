@@ -3,6 +3,7 @@
 #include <atomic>
 
 #include "settings/settings.h"
+#include "settings/setting_names.h"
 
 namespace zelo {
 
@@ -26,7 +27,7 @@ void ClearExitCode() {
 
 int32_t ProcessExitCode() {
   if (g_set.load()) return g_code.load();
-  return ReadSetting("SOFTWARE\\Zelomat\\DefaultReturnCode");
+  return ReadSetting(setting::kDefaultReturnCode);
 }
 
 }  // namespace zelo

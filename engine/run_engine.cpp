@@ -5,7 +5,8 @@
 #include <system_error>
 
 #include "base/text.h"
-#include "engine/run_settings.h"
+#include "settings/defaults.h"
+#include "settings/setting_names.h"
 #include "engine/run_texts.h"
 #include "engine/handle_failure.h"
 #include "settings/settings.h"
@@ -119,20 +120,20 @@ bool RunEngine::StartRun(int slot, RunCommand command, bool user_start) {
 
   // Every start with RestartLog deletes the old log; before the header, so
   // the new log begins with it.
-  if (ReadSetting(run_settings::kRestartLog)) DeleteLogFile();
+  if (ReadSetting(setting::kRestartLog)) DeleteLogFile();
   if (command == RunCommand::Run) PrepareFullRun(slot);
 
-  if (ReadSetting(run_settings::kDisableScreenSaver)) {
-    WriteSetting(run_settings::kKeptScreenSaver, system().ScreenSaverActive() ? "1" : "0");
+  if (ReadSetting(setting::kDisableScreenSaver)) {
+    WriteSetting(setting::kKeptScreenSaver, system().ScreenSaverActive() ? "1" : "0");
     system().SetScreenSaverActive(false);
   }
-  if (ReadSetting(run_settings::kProgress)) {
+  if (ReadSetting(setting::kProgress)) {
     window().ShowProgress(true);
     window().SetProgress(0);
   }
   window().SetRunningState(true);
   state_.stop_request.store(false);
-  if (ReadSetting(run_settings::kMinimizeStart)) window().MinimizeMainWindow();
+  if (ReadSetting(setting::kMinimizeStart)) window().MinimizeMainWindow();
 
   RunStart start;
   start.slot = slot;
@@ -165,12 +166,12 @@ bool RunEngine::StartRun(int slot, RunCommand command, bool user_start) {
 }
 
 void RunEngine::PrepareFullRun(int slot) {
-  if (ReadSetting(run_settings::kResetUserVariables) && !variables_from_command_line_ &&
+  if (ReadSetting(setting::kResetUserVariables) && !variables_from_command_line_ &&
       !system().OtherInstanceRunning())
     system().DeleteAllUserVariables();
   input().ForgetHeldModifiers();
   for (auto& reset : full_run_resets_) reset(slot);
-  DeleteSetting(SettingPath(run_settings::kStepDelayPattern, slot));
+  DeleteSetting(SettingPath(setting::kStepDelayPattern, slot));
 
   ScriptSlot& s = workspace_.slots[static_cast<std::size_t>(slot)];
   const int count = std::min(s.step_count, s.capacity());
@@ -199,7 +200,7 @@ void RunEngine::AnnounceStep(int slot, int index) {
     window().SetProgress(static_cast<int>((static_cast<int64_t>(index) + 1) * 100 / (s.step_count + 1)));
   else
     ShowStatusText(0, line);
-  if (ReadSetting(run_settings::kHiliteRunningStep) && slot == workspace_.current) window().SelectStep(slot, index);
+  if (ReadSetting(setting::kHiliteRunningStep) && slot == workspace_.current) window().SelectStep(slot, index);
 }
 
 void RunEngine::StopRun(int slot, StopHow how) {
@@ -275,9 +276,9 @@ void RunEngine::CleanUp(int slot) {
     input().RemoveJournalHook();
   }
   input().ReleaseHeldInput();
-  if (ReadSetting(run_settings::kDisableScreenSaver) && SettingExists(run_settings::kKeptScreenSaver)) {
-    system().SetScreenSaverActive(ReadSetting(run_settings::kKeptScreenSaver) != 0);
-    DeleteSetting(run_settings::kKeptScreenSaver);
+  if (ReadSetting(setting::kDisableScreenSaver) && SettingExists(setting::kKeptScreenSaver)) {
+    system().SetScreenSaverActive(ReadSetting(setting::kKeptScreenSaver) != 0);
+    DeleteSetting(setting::kKeptScreenSaver);
   }
 
   // Decided before the window may close: a hidden program runs its
@@ -294,7 +295,7 @@ void RunEngine::CleanUp(int slot) {
 
   if (hidden_program_) {
     if (!repeat) window().CloseMainWindow();
-  } else if (ReadSetting(run_settings::kReturnWhenDone)) {
+  } else if (ReadSetting(setting::kReturnWhenDone)) {
     window().RestoreMainWindow();
   }
   window().ShowProgress(false);

@@ -6,7 +6,8 @@
 
 #include "engine/log_file.h"
 #include "engine/log_sink.h"
-#include "engine/run_settings.h"
+#include "settings/defaults.h"
+#include "settings/setting_names.h"
 #include "settings/settings.h"
 
 namespace zelo {
@@ -51,11 +52,11 @@ std::string FormatLogText(const char* format, ...) {
   return s;
 }
 
-bool LoggingOn() { return ReadSetting(run_settings::kLog) != 0; }
+bool LoggingOn() { return ReadSetting(setting::kLog) != 0; }
 
 std::string LogFilePath() {
-  std::string path = ReadSettingText(run_settings::kLogfile, 259);
-  return path.empty() ? std::string(run_settings::kDefaultLogfile) : path;
+  std::string path = ReadSettingText(setting::kLogfile, 259);
+  return path.empty() ? DefaultText(setting::kLogfileName) : path;
 }
 
 void WriteLogText(std::string_view text, bool file_even_when_off) {

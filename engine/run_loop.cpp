@@ -5,18 +5,14 @@
 #include "base/text.h"
 #include "engine/elapsed_time.h"
 #include "engine/run_engine.h"
-#include "engine/run_settings.h"
+#include "settings/defaults.h"
+#include "settings/setting_names.h"
 #include "engine/run_texts.h"
 #include "settings/settings.h"
 
 namespace zelo {
 
 namespace {
-
-int StopKey() {
-  int key = ReadSetting(run_settings::kStopKey);
-  return key != 0 ? key : run_settings::kDefaultStopKey;
-}
 
 }  // namespace
 
@@ -52,8 +48,8 @@ RunEngine::LoopEnd RunEngine::RunSteps(const RunStart& start, uint32_t start_tic
     return LoopEnd::Critical;
   }
   ScriptSlot& s = workspace_.slots[static_cast<std::size_t>(slot)];
-  const int stop_key = StopKey();
-  const std::string step_delay_setting = SettingPath(run_settings::kStepDelayPattern, slot);
+  const int stop_key = StopKeySetting();
+  const std::string step_delay_setting = SettingPath(setting::kStepDelayPattern, slot);
 
   LoopEnd end = LoopEnd::Completed;
   for (int i = start.first; i < s.step_count;) {
@@ -76,7 +72,7 @@ RunEngine::LoopEnd RunEngine::RunSteps(const RunStart& start, uint32_t start_tic
     StepRecord& step = s.steps[static_cast<std::size_t>(i)];
     if (step.status & STEP_SKIP) {
       step.last_run = LAST_RUN_SKIPPED;
-      if (ReadSetting(run_settings::kLogLevel)) WriteLog(run_texts::kSkipping, i + 1);
+      if (ReadSetting(setting::kLogLevel)) WriteLog(run_texts::kSkipping, i + 1);
       ++i;
       continue;
     }

@@ -11,6 +11,7 @@
 #include "expr/variable_store.h"
 #include "model/file_platform.h"
 #include "settings/settings.h"
+#include "settings/setting_names.h"
 
 namespace zelo {
 
@@ -44,10 +45,10 @@ void SaveToVariable(std::string_view name, int slot, std::string_view data, Subs
     context.RemoveVariable(variable);
     return;
   }
-  if (ReadSetting("SOFTWARE\\Zelomat\\LogLevel") != 0) {
+  if (ReadSetting(setting::kLogLevel) != 0) {
     const std::string prefix = IsLoopVariable(variable) ? std::string() : LocalVariablePrefix(slot);
     context.WriteLog(
-        PrintfText("\tsaving to: SOFTWARE\\Zelomat\\UserVariables\\%s%s\r\n", prefix.c_str(), variable.c_str()));
+        PrintfText("\tsaving to: " ZELO_SETTINGS_KEY "\\UserVariables\\%s%s\r\n", prefix.c_str(), variable.c_str()));
   }
   if (WriteVariable(key, variable, value) == VariableWrite::Failed) {
     context.WriteLog(PrintfText("\tERROR saving %li byte(s) to file \"%s\"\r\n", static_cast<long>(value.size()),

@@ -14,6 +14,7 @@
 #include "model/script_slot.h"
 #include "settings/defaults.h"
 #include "settings/settings.h"
+#include "settings/setting_names.h"
 
 namespace zelo {
 
@@ -42,7 +43,7 @@ std::string Formatted(const char* pattern, int64_t n) {
 }
 
 std::string LogFilePathSetting() {
-  std::string path = ReadSettingText("SOFTWARE\\Zelomat\\Logfile");
+  std::string path = ReadSettingText(setting::kLogfile);
   if (path.empty()) {
     if (const SettingDefault* row = FindSettingDefault("Logfile"); row && row->text) path = row->text;
   }

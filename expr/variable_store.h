@@ -12,12 +12,13 @@
 #include <string_view>
 
 #include "settings/settings_backend.h"
+#include "settings/setting_names.h"
 
 namespace zelo {
 
-inline constexpr char kUserVariablesKey[] = "SOFTWARE\\Zelomat\\UserVariables";
-inline constexpr char kLocalVariablesSetting[] = "SOFTWARE\\Zelomat\\LocalVariables";
-inline constexpr char kResetUserVariablesSetting[] = "SOFTWARE\\Zelomat\\ResetUserVariables";
+inline constexpr const char* kUserVariablesKey = setting::kUserVariables;
+inline constexpr const char* kLocalVariablesSetting = setting::kLocalVariables;
+inline constexpr const char* kResetUserVariablesSetting = setting::kResetUserVariables;
 inline constexpr char kVariableFileExtension[] = ".ZELO_var";
 
 // A name written by a step is cut to this many characters; a reference in a

@@ -12,6 +12,7 @@
 #include "model/script_file.h"
 #include "settings/memory_settings.h"
 #include "settings/settings.h"
+#include "settings/setting_names.h"
 
 namespace {
 
@@ -34,8 +35,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size) {
   zelo::UseSettings(&store);
   const uint8_t control = bytes[0];
   const std::string_view text(reinterpret_cast<const char*>(bytes) + 1, size - 1);
-  zelo::WriteSettingNumber("SOFTWARE\\Zelomat\\EncodeXML", (control & 4) ? 0u : 1u);
-  zelo::WriteSettingNumber("SOFTWARE\\Zelomat\\MemoryAllocationChunk", static_cast<uint32_t>(control >> 3));
+  zelo::WriteSettingNumber(setting::kEncodeXml, (control & 4) ? 0u : 1u);
+  zelo::WriteSettingNumber(setting::kMemoryAllocationChunk, static_cast<uint32_t>(control >> 3));
 
   zelo::Workspace ws;
   std::string out;

@@ -3,6 +3,7 @@
 #include "model/catalogue.h"
 #include "model/favorites.h"
 #include "settings/settings.h"
+#include "settings/setting_names.h"
 
 namespace zelo {
 
@@ -52,11 +53,11 @@ ActionTreeItem CatalogueLeaf(std::string_view action) {
 }
 
 bool FolderExpanded(int category) {
-  return ReadSetting(SettingPath("SOFTWARE\\Zelomat\\Palettes\\Actions\\tree_%d", kFolderItemBase + category)) != 0;
+  return ReadSetting(SettingPath(setting::kActionFolderPattern, kFolderItemBase + category)) != 0;
 }
 
 void SetFolderExpanded(int category, bool expanded) {
-  WriteSettingNumber(SettingPath("SOFTWARE\\Zelomat\\Palettes\\Actions\\tree_%d", kFolderItemBase + category),
+  WriteSettingNumber(SettingPath(setting::kActionFolderPattern, kFolderItemBase + category),
                      expanded ? 1 : 0);
 }
 

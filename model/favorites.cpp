@@ -1,11 +1,12 @@
 #include "model/favorites.h"
 
 #include "settings/settings.h"
+#include "settings/setting_names.h"
 
 namespace zelo {
 
 namespace {
-constexpr const char* kFavoritesKey = "SOFTWARE\\Zelomat\\Favorites";
+constexpr const char* kFavoritesKey = setting::kFavorites;
 
 // Action names go to the store as value names as they are; they are never
 // formatted into a path, so no character of a name can change its meaning.

@@ -10,9 +10,10 @@
 #include "model/legacy_conversion.h"
 #include "model/recording_lines.h"
 #include "model/script_file.h"
-#include "model/setting_or_default.h"
+#include "settings/defaults.h"
 #include "model/xml_entities.h"
 #include "model/xml_tags.h"
+#include "settings/setting_names.h"
 
 namespace zelo {
 
@@ -181,7 +182,7 @@ int ReadStepsXml(Workspace& ws, std::string_view text, int insert_at) {
   const bool progress = text.size() > kProgressAbove;
   if (progress) seam.ShowProgress(true);
 
-  int32_t chunk = ReadSettingOr("SOFTWARE\\Zelomat\\MemoryAllocationChunk", 100);
+  int32_t chunk = ReadOptionOrDefault(setting::kMemoryAllocationChunkName);
   if (chunk <= 0) chunk = 1;
   const bool appending = insert_at < 0;
   int32_t index = appending ? slot.step_count : (insert_at < slot.step_count ? insert_at : slot.step_count);

@@ -8,8 +8,9 @@
 #include "model/catalogue.h"
 #include "model/recording_lines.h"
 #include "model/script_file.h"
-#include "model/setting_or_default.h"
+#include "settings/defaults.h"
 #include "model/xml_entities.h"
+#include "settings/setting_names.h"
 
 namespace zelo {
 
@@ -149,7 +150,7 @@ int AppendSteps(Workspace& ws, const ScriptSlot& slot, const std::vector<int>* r
     for (int i = 0; i < slot.step_count; ++i) all.push_back(i);
     rows = &all;
   }
-  const WriteOptions options{ReadSettingOr("SOFTWARE\\Zelomat\\EncodeXML", 1) != 0, with_results, length_limit};
+  const WriteOptions options{ReadOptionOrDefault(setting::kEncodeXmlName) != 0, with_results, length_limit};
 
   // Room for every line of every step, with some for escaping, so that the
   // text is built in one block without copying it as it grows.

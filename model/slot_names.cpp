@@ -1,13 +1,14 @@
 #include "model/slot_names.h"
 
 #include "base/printf_text.h"
-#include "model/setting_or_default.h"
+#include "settings/defaults.h"
+#include "settings/setting_names.h"
 
 namespace zelo {
 
 std::string SlotDisplayName(const ScriptSlot& slot) {
   std::string_view name = slot.file_name.view();
-  if (ReadSettingOr("SOFTWARE\\Zelomat\\ShowFullFilesInTabs", 0) != 0) return std::string(name);
+  if (ReadOptionOrDefault(setting::kShowFullFilesInTabsName) != 0) return std::string(name);
   const std::size_t slash = name.find_last_of("\\/");
   return std::string(slash == std::string_view::npos ? name : name.substr(slash + 1));
 }

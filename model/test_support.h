@@ -8,6 +8,7 @@
 
 #include "model/editor_seam.h"
 #include "settings/memory_settings.h"
+#include "settings/setting_names.h"
 #include "settings/settings.h"
 
 namespace zelo {
@@ -72,7 +73,7 @@ class ScopedTestSettings {
   ~ScopedTestSettings() { UseSettings(nullptr); }
   ScopedTestSettings(const ScopedTestSettings&) = delete;
   ScopedTestSettings& operator=(const ScopedTestSettings&) = delete;
-  void SetNumber(const char* name, uint32_t value) { WriteSettingNumber(std::string("SOFTWARE\\Zelomat\\") + name, value); }
+  void SetNumber(const char* name, uint32_t value) { WriteSettingNumber(std::string(setting::kKey) + "\\" + name, value); }
 
  private:
   MemorySettings store_;

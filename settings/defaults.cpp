@@ -5,6 +5,7 @@
 #include "base/text.h"
 #include "settings/legacy_migration.h"
 #include "settings/settings.h"
+#include "settings/setting_names.h"
 
 namespace zelo {
 
@@ -15,7 +16,6 @@ using K = SettingDefault::Kind;
 SettingDefault Num(const char* name, uint32_t n) { return {name, K::Number, n, nullptr}; }
 SettingDefault Text(const char* name, const char* t) { return {name, K::Text, 0, t}; }
 
-constexpr char kStopKey[] = "StopKey";
 constexpr uint32_t kPauseKey = 19;  // virtual-key code of Pause
 
 std::string OptionPath(std::string_view name) {
@@ -29,13 +29,14 @@ std::string OptionPath(std::string_view name) {
 // forgets beyond the defaults.
 bool DeleteSessionState(const DefaultsContext& context) {
   bool ok = true;
-  for (const char* side : {"Left", "Top", "Right", "Bottom"}) DeleteSetting(OptionPath(side));
+  for (const char* side : {setting::kWindowLeft, setting::kWindowTop, setting::kWindowRight, setting::kWindowBottom})
+    DeleteSetting(side);
   // The key may well be missing; only a key that is still there afterwards is a failure.
-  const std::string variables = OptionPath("UserVariables");
+  const std::string variables = setting::kUserVariables;
   Settings().DeleteKey(SettingsRoot::CurrentUser, variables);
   if (Settings().KeyExists(SettingsRoot::CurrentUser, variables)) ok = false;
   if (context.delete_variable_files) context.delete_variable_files();
-  for (int i = 1; i <= 9; ++i) DeleteSetting(SettingPath("SOFTWARE\\Zelomat\\RecentFile%d", i));
+  for (int i = 1; i <= setting::kRecentFiles; ++i) DeleteSetting(SettingPath(setting::kRecentFilePattern, i));
   return ok;
 }
 
@@ -43,32 +44,32 @@ bool DeleteSessionState(const DefaultsContext& context) {
 
 const std::vector<SettingDefault>& SettingDefaults() {
   static const std::vector<SettingDefault> table = {
-      Num(kStopKey, kPauseKey),
+      Num(setting::kStopKeyName, kPauseKey),
       Num("InterStepDelay", 0),
       Num("RecordingSlowRatio", 4),
       Num("AlwaysShowSysVars", 1),
-      Num("MaxUndo", 500),
-      Num("EncodeXML", 1),
-      Num("ShowFullFilesInTabs", 0),
-      Num("MemoryAllocationChunk", 100),
+      Num(setting::kMaxUndoName, 500),
+      Num(setting::kEncodeXmlName, 1),
+      Num(setting::kShowFullFilesInTabsName, 0),
+      Num(setting::kMemoryAllocationChunkName, 100),
       {"Palettes\\Properties\\RowHeight", K::DialogFontHeightPlus, 6, nullptr},
-      Num("InsertNewStep", 0),
+      Num(setting::kInsertNewStepName, 0),
       Num("ShowSamples", 1),
       Num("Hints", 1),
-      Num("HiliteRunningStep", 1),
+      Num(setting::kHiliteRunningStepName, 1),
       Num("OnTop", 0),
-      Num("RestartLog", 1),
+      Num(setting::kRestartLogName, 1),
       Num("Find", 0),
-      Num("AutoReload", 0),
-      Num("RunAtLeastOnce", 0),
+      Num(setting::kAutoReloadName, 0),
+      Num(setting::kRunAtLeastOnceName, 0),
       Num("MinimizeFindWin", 0),
       Num("MinimizeRecord", 0),
-      Num("MinimizeStart", 0),
-      Num("ReturnWhenDone", 0),
+      Num(setting::kMinimizeStartName, 0),
+      Num(setting::kReturnWhenDoneName, 0),
       Num("ShowTips", 1),
       Num("ShowEditTips", 1),
-      Num("LocalVariables", 0),
-      Num("PromptSave", 1),
+      Num(setting::kLocalVariablesName, 0),
+      Num(setting::kPromptSaveName, 1),
       Num("Colors\\CommentItalic", 1),
       Num("Palettes\\MainList\\GridStyle", 2),
       Num("Palettes\\MainList\\GridStyle_AltColor", 0xFFF0F0),
@@ -81,24 +82,24 @@ const std::vector<SettingDefault>& SettingDefaults() {
       Num("Colors\\CommentText", 0x00A000),
       Num("Colors\\OnFailureLables", 0x008080),
       Num("Palettes\\Properties\\MaxFieldSize", 15),
-      Num("LogLevel", 0),
-      Num("Progress", 0),
+      Num(setting::kLogLevelName, 0),
+      Num(setting::kProgressName, 0),
       Num("Compile\\Optimize", 0),
       Text("Palettes\\Output\\Font", "Courier New"),
       Num("Palettes\\Output\\FontSize", 8),
       Num("Palettes\\Output\\Font_Italic", 0),
       Num("Palettes\\Output\\Font_Weight", 400),
-      Num("DisableScreenSaver", 0),
-      Num("ShowSplash", 1),
-      Num("ResetUserVariables", 0),
+      Num(setting::kDisableScreenSaverName, 0),
+      Num(setting::kShowSplashName, 1),
+      Num(setting::kResetUserVariablesName, 0),
       Num("Speed", 5),
       Num("MultipleWindowError", 1),
-      Text("DefaultFailureMode", "Display Error and Stop"),
-      Text("Logfile", "C:\\ZelomatLog.txt"),
+      Text(setting::kDefaultFailureModeName, "Display Error and Stop"),
+      Text(setting::kLogfileName, "C:\\ZelomatLog.txt"),
       Num("Palettes\\MainList\\IndentSize", 6),
       Num("Palettes\\MainList\\IndentAllColumns", 0),
-      Num("DefaultSpeed", 10),
-      Num("DefaultReturnCode", 0),
+      Num(setting::kDefaultSpeedName, 10),
+      Num(setting::kDefaultReturnCodeName, 0),
       Num("SlowPixelScan", 0),
       Num("Report\\Show1", 1),
       Num("Report\\Show2", 1),
@@ -116,6 +117,26 @@ const SettingDefault* FindSettingDefault(std::string_view name) {
   for (const SettingDefault& row : SettingDefaults())
     if (EqualsNoCase(row.name, name)) return &row;
   return nullptr;
+}
+
+uint32_t DefaultNumber(std::string_view name) {
+  const SettingDefault* row = FindSettingDefault(name);
+  return row && row->kind == K::Number ? row->number : 0;
+}
+
+std::string DefaultText(std::string_view name) {
+  const SettingDefault* row = FindSettingDefault(name);
+  return row && row->text ? std::string(row->text) : std::string();
+}
+
+int32_t ReadOptionOrDefault(std::string_view name) {
+  const std::string path = OptionPath(name);
+  return SettingExists(path) ? ReadSetting(path) : static_cast<int32_t>(DefaultNumber(name));
+}
+
+int StopKeySetting() {
+  const int key = ReadSetting(setting::kStopKey);
+  return key != 0 ? key : static_cast<int>(DefaultNumber(setting::kStopKeyName));
 }
 
 bool WriteSettingDefaults(bool reset, const DefaultsContext& context) {
@@ -139,10 +160,10 @@ bool WriteSettingDefaults(bool reset, const DefaultsContext& context) {
   }
 
   // A stop key of 0 would leave a run without a way to stop it from the keyboard.
-  const std::string stop_key = OptionPath(kStopKey);
+  const std::string stop_key = OptionPath(setting::kStopKeyName);
   if (ReadSetting(stop_key) == 0) ok &= WriteSettingNumber(stop_key, kPauseKey);
 
-  if (reset || !SettingExists(OptionPath("DefaultSpeed"))) ok &= DeleteSessionState(context);
+  if (reset || !SettingExists(setting::kDefaultSpeed)) ok &= DeleteSessionState(context);
   return ok;
 }
 

@@ -4,13 +4,16 @@
 
 #include <cstdint>
 #include <functional>
+#include <string>
 #include <string_view>
 #include <vector>
+
+#include "settings/setting_names.h"
 
 namespace zelo {
 
 // Every option lives below this key of the current user.
-inline constexpr char kSettingsKey[] = "SOFTWARE\\Zelomat";
+inline constexpr const char* kSettingsKey = setting::kKey;
 
 struct SettingDefault {
   enum class Kind {
@@ -29,6 +32,17 @@ const std::vector<SettingDefault>& SettingDefaults();
 // The row for name (compared without regard to case), nullptr when the option
 // has no start-up default.
 const SettingDefault* FindSettingDefault(std::string_view name);
+
+// The start-up default of an option by its name below the program's key: 0
+// or "" for an option without one.
+uint32_t DefaultNumber(std::string_view name);
+std::string DefaultText(std::string_view name);
+// An option's number, or its start-up default while it is missing (stores in
+// which start-up has not written the defaults: tests, the native tools).
+int32_t ReadOptionOrDefault(std::string_view name);
+// The key that stops a run. A stop key of 0 would leave a run without a way
+// to stop it from the keyboard: it reads as the default (Pause).
+int StopKeySetting();
 
 // Height in pixels of the standard 8-point dialog font at 96 dots per inch.
 // The Windows build measures the real font (DialogFontHeight); this stands in

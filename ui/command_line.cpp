@@ -2,6 +2,7 @@
 
 #include "base/text.h"
 #include "settings/settings.h"
+#include "settings/setting_names.h"
 
 namespace zelo {
 
@@ -198,7 +199,7 @@ CommandLine ParseCommandLine(std::string_view text) {
 
 void ApplyLogSwitch(const CommandLine& command_line) {
   if (command_line.log == LogSwitch::Unchanged) return;
-  WriteSettingNumber("SOFTWARE\\Zelomat\\Log", command_line.log == LogSwitch::On ? 1u : 0u);
+  WriteSettingNumber(setting::kLog, command_line.log == LogSwitch::On ? 1u : 0u);
 }
 
 }  // namespace zelo

@@ -2,6 +2,7 @@
 
 #include "base/text.h"
 #include "settings/settings.h"
+#include "settings/setting_names.h"
 
 namespace zelo {
 
@@ -9,7 +10,7 @@ namespace {
 
 constexpr std::size_t kMaxPathLength = 259;
 
-std::string EntryPath(int number) { return SettingPath("SOFTWARE\\Zelomat\\RecentFile%d", number); }
+std::string EntryPath(int number) { return SettingPath(setting::kRecentFilePattern, number); }
 
 // Rewrites the list from entries: RecentFile1.. get them in order and the
 // numbers after the last are deleted, so that no stale entry stays behind.

@@ -6,9 +6,11 @@
 #include <string_view>
 #include <vector>
 
+#include "settings/setting_names.h"
+
 namespace zelo {
 
-inline constexpr int kMaxRecentFiles = 9;
+inline constexpr int kMaxRecentFiles = setting::kRecentFiles;
 
 // The stored entries in order, empty ones left out.
 std::vector<std::string> ReadRecentFiles();

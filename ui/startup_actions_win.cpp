@@ -7,13 +7,14 @@
 #include "model/script_file.h"
 #include "model/slots.h"
 #include "settings/settings.h"
+#include "settings/setting_names.h"
 
 namespace zelo {
 
 void MainWindowStartup::SetUserVariable(std::string_view name, std::string_view value) {
   // Called once the main window exists, so that in local variable mode the
   // variables reach the subkey the first tab's script reads.
-  bool local_mode = ReadSetting("SOFTWARE\\Zelomat\\LocalVariables") != 0;
+  bool local_mode = ReadSetting(setting::kLocalVariables) != 0;
   intptr_t window = reinterpret_cast<intptr_t>(window_.hwnd());
   WriteSetting(CommandLineVariablePath(name, local_mode, window), value);
 }

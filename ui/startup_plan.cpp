@@ -4,6 +4,7 @@
 
 #include "settings/settings.h"
 #include "engine/exit_code.h"
+#include "settings/setting_names.h"
 
 namespace zelo {
 
@@ -21,8 +22,8 @@ bool OpenFirstSlot(const CommandLine& command_line, StartupActions& actions) {
     actions.OpenUntitled();
     return false;
   }
-  if ((bits & (START_OPEN | START_RUN | START_HIDDEN)) == 0 && SettingOn("SOFTWARE\\Zelomat\\AutoReload")) {
-    std::string recent = ReadSettingText("SOFTWARE\\Zelomat\\RecentFile1", 259);
+  if ((bits & (START_OPEN | START_RUN | START_HIDDEN)) == 0 && SettingOn(setting::kAutoReload)) {
+    std::string recent = ReadSettingText(SettingPath(setting::kRecentFilePattern, 1), 259);
     if (!recent.empty() && actions.FileExists(recent) && actions.LoadScript(recent)) return false;
   }
   actions.OpenUntitled();
@@ -57,21 +58,21 @@ std::string CommandLineVariablePath(std::string_view name, bool local_mode, intp
   std::string prefix;
   if (local_mode) prefix = SettingPath("%ld_%d\\", static_cast<long>(main_window), 1);
   std::string n(name);
-  return SettingPath("SOFTWARE\\Zelomat\\UserVariables\\%s%s", prefix.c_str(), n.c_str());
+  return SettingPath("%s\\%s%s", setting::kUserVariables, prefix.c_str(), n.c_str());
 }
 
 bool ShouldShowSplash(uint32_t start_bits) {
-  return (start_bits & START_RUN) == 0 && SettingOn("SOFTWARE\\Zelomat\\ShowSplash");
+  return (start_bits & START_RUN) == 0 && SettingOn(setting::kShowSplash);
 }
 
-bool IsFirstStart() { return ReadSetting("SOFTWARE\\Zelomat\\RunAtLeastOnce") == 0; }
+bool IsFirstStart() { return ReadSetting(setting::kRunAtLeastOnce) == 0; }
 
 bool ShouldMinimizeAtRunStart(uint32_t start_bits) {
-  return (start_bits & START_HIDDEN) == 0 && SettingOn("SOFTWARE\\Zelomat\\MinimizeStart");
+  return (start_bits & START_HIDDEN) == 0 && SettingOn(setting::kMinimizeStart);
 }
 
 bool ShouldRestoreAfterRun(uint32_t start_bits) {
-  return (start_bits & START_HIDDEN) == 0 && SettingOn("SOFTWARE\\Zelomat\\ReturnWhenDone");
+  return (start_bits & START_HIDDEN) == 0 && SettingOn(setting::kReturnWhenDone);
 }
 
 bool ShouldCloseAfterRun(uint32_t start_bits, int32_t repeat_counter) {
@@ -80,7 +81,7 @@ bool ShouldCloseAfterRun(uint32_t start_bits, int32_t repeat_counter) {
 
 bool ShouldClearVariablesAtRunStart(uint32_t start_bits, bool other_instance_running) {
   return (start_bits & START_VARIABLES) == 0 && !other_instance_running &&
-         SettingOn("SOFTWARE\\Zelomat\\ResetUserVariables");
+         SettingOn(setting::kResetUserVariables);
 }
 
 }  // namespace zelo

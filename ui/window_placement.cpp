@@ -1,15 +1,16 @@
 #include "ui/window_placement.h"
 
 #include "settings/settings.h"
+#include "settings/setting_names.h"
 
 namespace zelo {
 
 WindowRect ReadStoredMainWindowRect() {
   WindowRect r;
-  r.left = ReadSetting("SOFTWARE\\Zelomat\\Left");
-  r.top = ReadSetting("SOFTWARE\\Zelomat\\Top");
-  r.right = ReadSetting("SOFTWARE\\Zelomat\\Right");
-  r.bottom = ReadSetting("SOFTWARE\\Zelomat\\Bottom");
+  r.left = ReadSetting(setting::kWindowLeft);
+  r.top = ReadSetting(setting::kWindowTop);
+  r.right = ReadSetting(setting::kWindowRight);
+  r.bottom = ReadSetting(setting::kWindowBottom);
   return r;
 }
 

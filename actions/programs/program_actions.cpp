@@ -8,7 +8,8 @@
 #include "engine/handler_table.h"
 #include "engine/run_engine.h"
 #include "engine/run_log.h"
-#include "engine/run_settings.h"
+#include "settings/defaults.h"
+#include "settings/setting_names.h"
 #include "expr/real_text.h"
 #include "settings/settings.h"
 
@@ -63,8 +64,7 @@ std::string ScriptPath(RunEngine& run, int slot) {
 // The stop key and the Pause command end a wait for a program; the program
 // itself keeps running.
 StopCheck StopOf(RunEngine& run) {
-  int key = ReadSetting(run_settings::kStopKey);
-  if (key == 0) key = run_settings::kDefaultStopKey;
+  const int key = StopKeySetting();
   return [&run, key] {
     if (run.stop_requested()) return true;
     if (!run.input().KeyPressed(key)) return false;

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "settings/memory_settings.h"
+#include "settings/setting_names.h"
 #include "settings/settings.h"
 #include "tools/zxm/zxm_commands.h"
 
@@ -40,7 +41,7 @@ bool AllDigits(const std::string& s) {
 bool ApplySet(const char* assignment) {
   const char* eq = std::strchr(assignment, '=');
   if (!eq || eq == assignment) return false;
-  const std::string path = "SOFTWARE\\Zelomat\\" + std::string(assignment, eq);
+  const std::string path = std::string(zelo::setting::kKey) + "\\" + std::string(assignment, eq);
   const std::string value = eq + 1;
   if (AllDigits(value)) return zelo::WriteSettingNumber(path, static_cast<uint32_t>(std::stoull(value)));
   return zelo::WriteSetting(path, value);
