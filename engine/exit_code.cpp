@@ -2,6 +2,8 @@
 
 #include <atomic>
 
+#include "engine/run_settings.h"
+#include "settings/defaults.h"
 #include "settings/settings.h"
 
 namespace zelo {
@@ -10,6 +12,7 @@ namespace {
 // Written by the run thread, read by the main thread when the program ends.
 std::atomic<bool> g_set{false};
 std::atomic<int32_t> g_code{0};
+std::atomic<bool> g_failed{false};
 }  // namespace
 
 void SetExitCode(int32_t code) {
@@ -22,11 +25,18 @@ bool ExitCodeIsSet() { return g_set.load(); }
 void ClearExitCode() {
   g_set.store(false);
   g_code.store(0);
+  g_failed.store(false);
 }
+
+void NoteRunFailed() { g_failed.store(true); }
 
 int32_t ProcessExitCode() {
   if (g_set.load()) return g_code.load();
-  return ReadSetting("SOFTWARE\\Zelomat\\DefaultReturnCode");
+  if (g_failed.load()) {
+    if (SettingExists(run_settings::kFailedReturnCode)) return ReadSetting(run_settings::kFailedReturnCode);
+    return static_cast<int32_t>(FindSettingDefault("FailedReturnCode")->number);
+  }
+  return ReadSetting(run_settings::kDefaultReturnCode);
 }
 
 }  // namespace zelo

@@ -21,5 +21,6 @@ inline constexpr const char* kKeptScreenSaver = "SOFTWARE\\Zelomat\\ScreenSaver"
 inline constexpr const char* kMinimizeStart = "SOFTWARE\\Zelomat\\MinimizeStart";
 inline constexpr const char* kReturnWhenDone = "SOFTWARE\\Zelomat\\ReturnWhenDone";
 inline constexpr const char* kDefaultReturnCode = "SOFTWARE\\Zelomat\\DefaultReturnCode";
+inline constexpr const char* kFailedReturnCode = "SOFTWARE\\Zelomat\\FailedReturnCode";
 
 }  // namespace zelo::run_settings

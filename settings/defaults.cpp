@@ -99,6 +99,7 @@ const std::vector<SettingDefault>& SettingDefaults() {
       Num("Palettes\\MainList\\IndentAllColumns", 0),
       Num("DefaultSpeed", 10),
       Num("DefaultReturnCode", 0),
+      Num("FailedReturnCode", 1),
       Num("SlowPixelScan", 0),
       Num("Report\\Show1", 1),
       Num("Report\\Show2", 1),
