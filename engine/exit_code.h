@@ -1,6 +1,7 @@
 // The process exit code: one program-wide value that "Exit Run" and "Exit
 // Zelomat" set and the program returns when it ends. While it is not set the
-// program returns the setting "SOFTWARE\Zelomat\DefaultReturnCode".
+// program returns the setting "SOFTWARE\Zelomat\FailedReturnCode" when a
+// hidden run ended in failure, else "SOFTWARE\Zelomat\DefaultReturnCode".
 #pragma once
 
 #include <cstdint>
@@ -20,7 +21,14 @@ void SetExitCode(int32_t code);
 bool ExitCodeIsSet();
 // Back to "not set" (a new program session; tests).
 void ClearExitCode();
-// The code the process returns: the set code, else DefaultReturnCode (0 when missing).
+// A hidden run ended because of a failure (not completed, not stopped by a
+// person or by the script). Remembered for the rest of the program session,
+// so that a later repeat that completes does not hide it; a code the script
+// sets still wins.
+void NoteRunFailed();
+// The code the process returns: the set code; else, after a failed run,
+// FailedReturnCode (its default, 1, when missing: a scheduler must never read
+// a failure as success); else DefaultReturnCode (0 when missing).
 int32_t ProcessExitCode();
 
 }  // namespace zelo

@@ -27,8 +27,9 @@ int SkipIfBlock(RunEngine& run, int slot, int index) {
     const int count = StepsOf(s);
     WriteLog(flow_texts::kNoMatchingElse, count);
     // The last step runs. When that is this step itself, running it again
-    // would skip to it again for ever: the run ends instead.
-    return count - 1 > index ? count - 1 : count;
+    // would skip to it again for ever: the block cannot be run as written,
+    // and the run fails.
+    return count - 1 > index ? count - 1 : -1;
   }
   WriteLog(flow_texts::kJumpingToElse, end + 1);
   // An ELSE opens the other branch; an END IF runs and passes.

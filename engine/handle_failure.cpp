@@ -121,7 +121,11 @@ int HandleFailure(RunEngine& run, int slot, int index) {
   if (ContainsNoCase(step.action.view(), "Delay") || ContainsNoCase(step.action.view(), "Freeze")) return -1;
   // A false IF only skips its branch. A condition that could not be decided
   // at all is a failure like any other.
-  if (step.category == CAT_IF && !run.state().condition_undecided) return SkipIfBlock(run, slot, index);
+  if (step.category == CAT_IF && !run.state().condition_undecided) {
+    const int next = SkipIfBlock(run, slot, index);
+    if (next < 0) WriteLogText(run_texts::kRunFailed);
+    return next;
+  }
   run.state().condition_undecided = false;
 
   if (WithinTimeout(run, step, slot, index)) return index;

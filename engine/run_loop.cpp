@@ -4,6 +4,7 @@
 
 #include "base/text.h"
 #include "engine/elapsed_time.h"
+#include "engine/exit_code.h"
 #include "engine/run_engine.h"
 #include "settings/defaults.h"
 #include "settings/setting_names.h"
@@ -33,6 +34,9 @@ void RunEngine::RunThreadMain(RunStart start) {
     if (!abandoned) {
       // A run that met an inconsistent step index would meet it again.
       if (end == LoopEnd::Critical) set_run_repeats(start.slot, kNoRepeats);
+      // Before StopRun closes a hidden program's window, which ends it with
+      // its exit code.
+      if (hidden_program_ && (end == LoopEnd::Failed || end == LoopEnd::Critical)) NoteRunFailed();
       StopRun(start.slot, StopHow::EndOfRun);
     }
   }
@@ -129,7 +133,9 @@ RunEngine::LoopEnd RunEngine::RunSteps(const RunStart& start, uint32_t start_tic
       }
       if (next < 0) {
         step.last_run = LAST_RUN_FAIL;
-        end = LoopEnd::Failed;
+        // The Pause command closes a failure box and stops the run: then a
+        // person ended it, not the failure.
+        end = stop_requested() ? LoopEnd::Stopped : LoopEnd::Failed;
         break;
       }
       if (next != i) step.last_run = LAST_RUN_FAIL_CONTINUE;

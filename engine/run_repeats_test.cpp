@@ -5,6 +5,7 @@
 #include <fstream>
 
 #include "engine/exit_code.h"
+#include "engine/handle_failure.h"
 #include "engine/run_test_fixture.h"
 
 namespace zelo {
@@ -128,6 +129,75 @@ TEST_F(RunRepeatsTest, ExitCodeSetByARunWinsOverTheDefault) {
   EXPECT_EQ(window.Count("close"), 1);
   SetExitCode(0);
   EXPECT_EQ(ProcessExitCode(), 0) << "a set 0 is not the default";
+}
+
+// How a hidden run ends decides the code a scheduler sees: a failure gives
+// FailedReturnCode; a completed run and one stopped by a person or by the
+// script give DefaultReturnCode; a code the script set wins over both.
+TEST_F(RunRepeatsTest, TheWayAHiddenRunEndsDecidesTheExitCode) {
+  engine.set_hidden_program(true);
+  WriteSettingNumber("SOFTWARE\\Zelomat\\DefaultReturnCode", 7);
+  WriteSettingNumber("SOFTWARE\\Zelomat\\FailedReturnCode", 9);
+  // "Exit Run" earlier in the run: sets 3 and goes on.
+  engine.handlers().Set(CAT_FUNCTIONS, [](RunEngine&, int, int) {
+    SetExitCode(3);
+    return 1;
+  });
+  // Fails in the first run only.
+  static int tries;
+  engine.handlers().Set(CAT_MOUSE, [](RunEngine&, int, int) { return ++tries == 1 ? 0 : 1; });
+  auto code_of = [this](const char* first_mode, std::initializer_list<std::pair<int, const char*>> steps,
+                        FailureHandler failure = &HandleFailure) {
+    ClearExitCode();
+    tries = 0;
+    ws.slots[0].steps.clear();
+    // The repeats handler reads its count from text, the scripted one its behaviour from value1.
+    for (const auto& [category, behaviour] : steps) AddStep("Step", category, behaviour).text.Assign(behaviour);
+    ws.slots[0].steps[0].onfail = first_mode;
+    ws.slots[0].steps[0].onfail_value = "1";
+    engine.set_failure_handler(failure);
+    RunAndWait();
+    return ProcessExitCode();
+  };
+  const auto kPass = std::make_pair(CAT_SYSTEM, "");
+  const auto kFail = std::make_pair(CAT_SYSTEM, "fail");
+
+  EXPECT_EQ(code_of("", {kPass, kPass}), 7) << "completed";
+  EXPECT_EQ(code_of("Stop Silently", {kFail, kPass}), 9);
+  EXPECT_EQ(code_of("Display Error and Stop", {kFail}), 9);
+  messages.Answer(MessageAnswer::No);
+  EXPECT_EQ(code_of("Ask to Continue", {kFail}), 9);
+  EXPECT_EQ(code_of("Retry the Step x Times", {kFail}), 9);
+  EXPECT_EQ(code_of("Ignore/Continue", {kFail, kPass}), 7) << "a failure that did not end the run";
+  EXPECT_EQ(code_of("Display Error and Continue", {kFail, kPass}), 7);
+  EXPECT_EQ(code_of("", {std::make_pair(CAT_IF, "fail")}), 9) << "a false IF without END IF as the last step";
+  EXPECT_EQ(code_of("", {std::make_pair(CAT_FUNCTIONS, ""), kFail}), 3) << "the script's code wins";
+  EXPECT_EQ(code_of("", {std::make_pair(CAT_SYSTEM, "stop")}), 7) << "a handler that stops the run";
+  EXPECT_EQ(code_of("", {std::make_pair(CAT_SYSTEM, "request"), kPass}), 7) << "the Pause command";
+  // The Pause command closes a failure box: the person stopped the run.
+  EXPECT_EQ(code_of("", {kFail}, [](RunEngine& run, int, int) {
+              run.RequestStop();
+              return -1;
+            }),
+            7);
+  // A failure in one run of several is not hidden by the runs that complete.
+  EXPECT_EQ(code_of("", {std::make_pair(CAT_FLOW, "2"), std::make_pair(CAT_MOUSE, "")}), 9);
+  EXPECT_EQ(tries, 2) << "the second run did not come";
+
+  DeleteSetting("SOFTWARE\\Zelomat\\FailedReturnCode");
+  ClearExitCode();
+  ws.slots[0].steps.clear();
+  AddStep("Step");
+  ws.slots[0].step_count = 2;  // more steps than the array holds: a critical internal error
+  RunAndWait();
+  ws.slots[0].step_count = 1;
+  EXPECT_NE(Log().find("Critical internal error"), std::string::npos);
+  EXPECT_EQ(ProcessExitCode(), 1) << "FailedReturnCode missing";
+
+  engine.set_hidden_program(false);
+  EXPECT_EQ(code_of("", {kFail}), 7) << "the editor's runs keep the default";
+  engine.set_hidden_program(true);
+  EXPECT_EQ(code_of("", {std::make_pair(CAT_SYSTEM, "key 19"), kFail}), 7) << "the stop key";
 }
 
 }  // namespace

@@ -100,6 +100,7 @@ const std::vector<SettingDefault>& SettingDefaults() {
       Num("Palettes\\MainList\\IndentAllColumns", 0),
       Num(setting::kDefaultSpeedName, 10),
       Num(setting::kDefaultReturnCodeName, 0),
+      Num(setting::kFailedReturnCodeName, 1),
       Num("SlowPixelScan", 0),
       Num("Report\\Show1", 1),
       Num("Report\\Show2", 1),

@@ -63,7 +63,7 @@ TEST_F(DefaultsTest, TableNamesAreUniqueRelativePaths) {
     EXPECT_NE(row.name[0], '\\') << row.name;
     EXPECT_EQ(row.kind == SettingDefault::Kind::Text, row.text != nullptr) << row.name;
   }
-  EXPECT_EQ(seen.size(), 65u);
+  EXPECT_EQ(seen.size(), 66u);
 }
 
 TEST_F(DefaultsTest, FindsARowByNameWithoutCase) {

@@ -30,6 +30,7 @@ ZELO_SETTING(kKeptScreenSaver, "ScreenSaver")
 ZELO_SETTING(kMinimizeStart, "MinimizeStart")
 ZELO_SETTING(kReturnWhenDone, "ReturnWhenDone")
 ZELO_SETTING(kDefaultReturnCode, "DefaultReturnCode")
+ZELO_SETTING(kFailedReturnCode, "FailedReturnCode")
 ZELO_SETTING(kDefaultSpeed, "DefaultSpeed")
 // Per tab; the tab number is filled in.
 ZELO_SETTING(kStepDelayPattern, "InterStepDelay-%d")

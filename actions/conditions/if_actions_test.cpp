@@ -97,12 +97,16 @@ TEST_F(FlowTest, AnIfWithoutEndWarnsAndRunsTheLastStep) {
             std::string::npos);
 }
 
-TEST_F(FlowTest, AFalseIfAsTheLastStepEndsTheRun) {
+// Going on at the last step would run the same IF again for ever.
+TEST_F(FlowTest, AFalseIfWithoutEndAsTheLastStepFailsTheRun) {
   RecordText("first");
   If("IF Expression", "0");
   RunAndWait();
   EXPECT_EQ(Recorded(), std::vector<std::string>{"first"});
-  EXPECT_NE(Log().find("Run Completed"), std::string::npos);
+  EXPECT_NE(Log().find("\tWARNING: Matching ELSE/END IF statement not found!  Jumping to Step 2\r\nRUN FAILED\r\n"),
+            std::string::npos)
+      << Log();
+  EXPECT_EQ(Log().find("Run Completed"), std::string::npos);
 }
 
 TEST_F(FlowTest, AFalseIfNeverAppliesItsFailureSettings) {

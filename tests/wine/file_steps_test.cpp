@@ -101,6 +101,7 @@ class FileStepsTest : public ::testing::Test {
     }
     DWORD code = 99;
     EXPECT_TRUE(p.Wait(kGuiWaitMs, &code)) << "the hidden program stayed behind";
+    EXPECT_EQ(code, 1u) << "a failed run";
     std::string l;
     ReadTextFile(LogPath(), &l);
     EXPECT_NE(l.find("RUN FAILED"), std::string::npos) << l;

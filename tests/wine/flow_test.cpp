@@ -173,7 +173,7 @@ TEST_F(FlowRunTest, AStepWithATimeOutFailsForItsTimeBeforeItsModeApplies) {
 TEST_F(FlowRunTest, RetryTheStepTwiceRunsItThreeTimes) {
   const RunResult r = Run(FailingStep(OnFail("Retry the Step x Times", "2")) + Step("Exit Zelomat", "3"));
   ASSERT_TRUE(r.finished);
-  EXPECT_EQ(r.exit_code, 0u) << "the run failed before Exit Zelomat";
+  EXPECT_EQ(r.exit_code, 1u) << "the run failed before Exit Zelomat";
   EXPECT_NE(r.log.find("\tRetrying step (retry 1 of 2)\r\n"), std::string::npos) << r.log;
   EXPECT_NE(r.log.find("\tRetrying step (retry 2 of 2)\r\n"), std::string::npos);
   EXPECT_EQ(Occurrences(r.log, "[STEP 1]: Goto Label"), 3);
@@ -248,7 +248,7 @@ TEST_F(FlowRunTest, AskToContinueAnsweredNoStops) {
   PressButton(box, IDNO);
   DWORD code = 99;
   ASSERT_TRUE(p.Wait(kGuiWaitMs, &code));
-  EXPECT_EQ(code, 0u);
+  EXPECT_EQ(code, 1u) << "the run failed";
   std::string log;
   ReadTextFile(LogPath(), &log);
   EXPECT_NE(log.find("\tUser chose to STOP\r\nRUN FAILED\r\n"), std::string::npos) << log;
@@ -263,7 +263,7 @@ TEST_F(FlowRunTest, AnUnansweredQuestionOfAHiddenRunClosesWithNo) {
   ASSERT_NE(WaitForFailureBox(p, kAskText), nullptr);
   DWORD code = 99;
   ASSERT_TRUE(p.Wait(60000, &code)) << "the unanswered box kept the hidden program";
-  EXPECT_EQ(code, 0u);
+  EXPECT_EQ(code, 1u) << "the run failed";
   std::string log;
   ReadTextFile(LogPath(), &log);
   EXPECT_NE(log.find("\tNobody answered the \"Run Failure\" box within 30 seconds: it was closed with No\r\n"
@@ -282,7 +282,7 @@ TEST_F(FlowRunTest, ThePauseCommandClosesAQuestionBoxAndStops) {
   SendMessageTimeoutW(main, WM_COMMAND, CMD_PAUSE, 0, SMTO_NORMAL, 10000, &result);
   DWORD code = 99;
   ASSERT_TRUE(p.Wait(kGuiWaitMs, &code)) << "the box stayed";
-  EXPECT_EQ(code, 0u) << "the run stopped before Exit Zelomat";
+  EXPECT_EQ(code, 0u) << "a person stopped the run: DefaultReturnCode, not a failure";
   std::string log;
   ReadTextFile(LogPath(), &log);
   EXPECT_NE(log.find("\tUser chose to STOP\r\nRUN FAILED\r\n"), std::string::npos) << log;
@@ -351,6 +351,11 @@ TEST_F(FlowRunTest, UnmatchedBlocksAndBadCountsHaveDefinedOutcomes) {
   EXPECT_EQ(r.exit_code, 8u) << r.log;
   EXPECT_NE(r.log.find("\tWARNING: Matching ELSE/END IF statement not found!  Jumping to Step 9\r\n"),
             std::string::npos);
+  // With no step after it to go on with, a false IF without END IF fails the run.
+  const RunResult last = Run(Step("Comment") + Step("IF Expression", "1 = 2"));
+  ASSERT_TRUE(last.finished);
+  EXPECT_EQ(last.exit_code, 1u) << last.log;
+  EXPECT_NE(last.log.find("Jumping to Step 2\r\nRUN FAILED\r\n"), std::string::npos) << last.log;
 }
 
 TEST_F(FlowRunTest, LoopsNestedDeeperThanSixteenFailTheirStep) {
@@ -363,6 +368,16 @@ TEST_F(FlowRunTest, LoopsNestedDeeperThanSixteenFailTheirStep) {
             std::string::npos)
       << r.log;
   EXPECT_NE(r.log.find("RUN FAILED"), std::string::npos);
+  EXPECT_EQ(r.exit_code, 1u);
+}
+
+// The user may pick the code a failed run returns.
+TEST_F(FlowRunTest, ARunThatStopsSilentlyReturnsFailedReturnCode) {
+  ScopedZelomatNumber failed("FailedReturnCode", 9);
+  const RunResult r = Run(FailingStep(OnFail("Stop Silently")) + Step("Exit Zelomat", "3"));
+  ASSERT_TRUE(r.finished);
+  EXPECT_EQ(r.exit_code, 9u) << r.log;
+  EXPECT_NE(r.log.find("\tFailure Mode: Stop Silently\r\nRUN FAILED\r\n"), std::string::npos) << r.log;
 }
 
 TEST_F(FlowRunTest, AnEndlessWhileLoopEndsByTheStopKey) {
@@ -374,6 +389,7 @@ TEST_F(FlowRunTest, AnEndlessWhileLoopEndsByTheStopKey) {
   keybd_event(VK_PAUSE, 0, KEYEVENTF_KEYUP, 0);
   DWORD code = 99;
   ASSERT_TRUE(p.Wait(kGuiWaitMs, &code)) << "the endless loop did not stop";
+  EXPECT_EQ(code, 0u) << "a person stopped the run: DefaultReturnCode";
   std::string log;
   ReadTextFile(LogPath(), &log);
   EXPECT_NE(log.find("Stop request: aborting run at [STEP"), std::string::npos);

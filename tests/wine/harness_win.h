@@ -58,6 +58,7 @@ class ScopedZelomatNumber {
 };
 
 std::wstring Wide(const std::string& s);
+std::string Narrow(const std::wstring& w);
 
 // One "<step>" block of a script file; status 1 skips the step, 2 is a
 // breakpoint.

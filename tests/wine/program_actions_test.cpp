@@ -94,6 +94,7 @@ class ProgramActionsTest : public ::testing::Test {
     PressOk(box);
     DWORD code = 99;
     EXPECT_TRUE(p.Wait(kGuiWaitMs, &code)) << "the hidden program stayed behind";
+    EXPECT_EQ(code, 1u) << "a failed run";
     std::string narrow(text.size(), '\0');
     WideCharToMultiByte(CP_ACP, 0, text.c_str(), static_cast<int>(text.size()), narrow.data(),
                         static_cast<int>(narrow.size()), nullptr, nullptr);
@@ -296,13 +297,19 @@ TEST_F(ProgramActionsTest, AMissingProgramFailsSayingWhich) {
 
 TEST_F(ProgramActionsTest, CallScriptReturnsTheChildsExitCode) {
   // Parent and child read the same DefaultReturnCode; the child's code is
-  // what the step saves.
+  // what the step saves: its default when it completed, 1 when it failed.
   ScopedZelomatNumber code("DefaultReturnCode", 4);
   WriteScript(StepXml("Comment", "child"), "child.zxm");
-  RunResult r = Run(ProgramStep{"Call Script", "child.zxm", "Wait For Exit", "", "", dir_.File("out.txt")}.Xml());
+  WriteScript("<step>\r\n\t<action>Goto Label</action>\r\n\t<text>nowhere</text>\r\n"
+              "\t<onfail value=\"\" image=\"0\" log=\"0\">Stop Silently</onfail>\r\n</step>\r\n",
+              "failing child.zxm");
+  RunResult r = Run(ProgramStep{"Call Script", "child.zxm", "Wait For Exit", "", "", dir_.File("out.txt")}.Xml() +
+                    ProgramStep{"Call Script", "failing child.zxm", "Wait For Exit", "", "", dir_.File("failed.txt")}
+                        .Xml());
   ASSERT_TRUE(r.finished);
   EXPECT_EQ(Output(), "4");
-  EXPECT_EQ(r.exit_code, 4u);
+  EXPECT_EQ(Output("failed.txt"), "1");
+  EXPECT_EQ(r.exit_code, 4u) << "the parent completed";
 }
 
 TEST_F(ProgramActionsTest, CallScriptTimesOutOnAChildThatDoesNotEnd) {

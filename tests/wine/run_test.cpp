@@ -99,7 +99,7 @@ TEST_F(RunTest, AStepWithoutHandlerFailsTheRunAfterTheUserSawItsBox) {
 
   PressOk(box);
   ASSERT_TRUE(p.Wait(kGuiWaitMs, &code)) << "the hidden program stayed behind";
-  EXPECT_EQ(code, 0u);
+  EXPECT_EQ(code, 1u) << "the run failed";
   std::string log;
   ReadTextFile(LogPath(), &log);
   EXPECT_NE(log.find("[STEP 2]: Type \"abc\"\r\n"
@@ -110,6 +110,28 @@ TEST_F(RunTest, AStepWithoutHandlerFailsTheRunAfterTheUserSawItsBox) {
       << log;
   EXPECT_EQ(log.find("[STEP 3]"), std::string::npos);
   EXPECT_EQ(log.find("Run Completed"), std::string::npos);
+}
+
+// As a batch file sees it: "start /wait" hands the program's exit code to
+// %ERRORLEVEL%, and a failed run must not read as success there.
+TEST_F(RunTest, ABatchFileSeesAFailedRunInItsErrorLevel) {
+  const std::string script = WriteScript(
+      "<step>\r\n\t<action>Goto Label</action>\r\n\t<text>nowhere</text>\r\n"
+      "\t<onfail value=\"\" image=\"0\" log=\"0\">Stop Silently</onfail>\r\n</step>\r\n");
+  const std::string batch = dir_.File("job.bat");
+  ASSERT_TRUE(WriteTextFile(batch, "@echo off\r\nstart \"\" /wait " + Quoted(Narrow(ProgramPath())) + " /r " +
+                                       Quoted(script) + "\r\nexit %ERRORLEVEL%\r\n"));
+  UseLogFile(LogPath());
+  char system[MAX_PATH] = {};
+  ASSERT_NE(GetSystemDirectoryA(system, MAX_PATH), 0u);
+  Process p = Process::Start(Wide(std::string(system) + "\\cmd.exe"), Wide("/c " + Quoted(batch)));
+  ASSERT_TRUE(p.valid());
+  DWORD code = 99;
+  ASSERT_TRUE(p.Wait(kGuiWaitMs, &code)) << "the batch file did not end";
+  EXPECT_EQ(code, 1u);
+  std::string log;
+  ReadTextFile(LogPath(), &log);
+  EXPECT_NE(log.find("RUN FAILED\r\n"), std::string::npos) << log;
 }
 
 // Nobody is there to answer the box of a hidden run: it closes itself, its

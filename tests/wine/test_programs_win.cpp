@@ -39,14 +39,6 @@ class Service {
   SC_HANDLE h_;
 };
 
-std::string Narrow(const std::wstring& w) {
-  int n = WideCharToMultiByte(CP_ACP, 0, w.c_str(), -1, nullptr, 0, nullptr, nullptr);
-  std::string s(static_cast<size_t>(n), '\0');
-  WideCharToMultiByte(CP_ACP, 0, w.c_str(), -1, s.data(), n, nullptr, nullptr);
-  s.resize(static_cast<size_t>(n - 1));
-  return s;
-}
-
 }  // namespace
 
 std::string TestProgramPath(const std::string& exe) {

@@ -51,14 +51,6 @@ Step Echo(const std::string& text, const std::string& output, const std::string&
 
 std::string Quoted(const std::string& path) { return "\"" + path + "\""; }
 
-std::string Narrow(const std::wstring& w) {
-  if (w.empty()) return std::string();
-  int n = WideCharToMultiByte(CP_ACP, 0, w.c_str(), static_cast<int>(w.size()), nullptr, 0, nullptr, nullptr);
-  std::string s(static_cast<size_t>(n), '\0');
-  WideCharToMultiByte(CP_ACP, 0, w.c_str(), static_cast<int>(w.size()), s.data(), n, nullptr, nullptr);
-  return s;
-}
-
 // A string value of a variable key; false when it is missing.
 bool ReadVariable(const std::wstring& key, const std::string& name, std::string* value) {
   value->clear();
