@@ -4,8 +4,8 @@
 #include <cstdio>
 
 #include "actions/files/file_association.h"
-#include "actions/shared/system_error_win.h"
 #include "base/ansi_text_win.h"
+#include "base/system_error_win.h"
 
 namespace zelo {
 
@@ -39,7 +39,7 @@ bool SetClassValue(const std::string& key, const std::string& name, const std::s
                         static_cast<DWORD>((wide.size() + 1) * sizeof(wchar_t)));
   }
   if (rc != ERROR_SUCCESS) {
-    if (error) *error = "HKEY_CLASSES_ROOT\\" + key + ": " + WinErrorText(static_cast<unsigned long>(rc));
+    if (error) *error = "HKEY_CLASSES_ROOT\\" + key + ": " + SystemErrorText(static_cast<unsigned long>(rc));
     return false;
   }
   return true;

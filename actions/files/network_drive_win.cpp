@@ -3,7 +3,7 @@
 #include <windows.h>
 
 #include "actions/files/network_drive.h"
-#include "actions/shared/system_error_win.h"
+#include "base/system_error_win.h"
 
 namespace zelo {
 
@@ -49,7 +49,7 @@ DriveResult ConnectNetworkDrive(const std::string& drive, const std::string& sha
   resource.lpRemoteName = remote.data();
   const DWORD rc = add(&resource, nullptr, nullptr, CONNECT_UPDATE_PROFILE);
   if (rc == NO_ERROR) return DriveResult::Done;
-  if (error) *error = WinErrorText(rc);
+  if (error) *error = SystemErrorText(rc);
   return DriveResult::Failed;
 }
 
@@ -63,7 +63,7 @@ DriveResult ShowMapDrivePrompt(std::string* error) {
   const DWORD rc = dialog(GetForegroundWindow(), RESOURCETYPE_DISK);
   if (rc == NO_ERROR) return DriveResult::Done;
   if (rc == static_cast<DWORD>(-1)) return DriveResult::Cancelled;
-  if (error) *error = WinErrorText(rc);
+  if (error) *error = SystemErrorText(rc);
   return DriveResult::Failed;
 }
 

@@ -3,8 +3,8 @@
 #include <shellapi.h>
 
 #include "actions/shared/file_system.h"
-#include "actions/shared/system_error_win.h"
 #include "base/ansi_text_win.h"
+#include "base/system_error_win.h"
 
 namespace zelo {
 
@@ -15,7 +15,7 @@ namespace {
 std::wstring Wide(const std::string& s) { return AnsiToWide(s); }
 
 bool Fail(std::string* error) {
-  if (error) *error = LastWinErrorText();
+  if (error) *error = SystemErrorText(GetLastError());
   return false;
 }
 
@@ -56,7 +56,7 @@ bool ShellOperation(UINT operation, const std::string& from, const std::string* 
   op.fFlags = FOF_SILENT | FOF_NOCONFIRMATION | FOF_NOERRORUI | FOF_NOCONFIRMMKDIR;
   const int result = SHFileOperationW(&op);
   if (result == 0 && !op.fAnyOperationsAborted) return true;
-  if (error) *error = result != 0 ? WinErrorText(static_cast<unsigned long>(result)) : "The operation was aborted";
+  if (error) *error = result != 0 ? SystemErrorText(static_cast<unsigned long>(result)) : "The operation was aborted";
   return false;
 }
 
@@ -182,7 +182,7 @@ bool SystemFile::Stamp(FileStamp* stamp) const {
 FolderCreation CreateOneFolder(const std::string& path, std::string* error) {
   if (CreateDirectoryW(Wide(path).c_str(), nullptr)) return FolderCreation::Created;
   const DWORD code = GetLastError();
-  if (error) *error = WinErrorText(code);
+  if (error) *error = SystemErrorText(code);
   return code == ERROR_PATH_NOT_FOUND ? FolderCreation::ParentMissing : FolderCreation::Failed;
 }
 

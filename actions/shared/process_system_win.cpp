@@ -5,9 +5,9 @@
 #include <tlhelp32.h>
 
 #include "actions/shared/process_list.h"
-#include "actions/shared/system_message_win.h"
 #include "actions/shared/win32_owners_win.h"
 #include "base/ansi_text_win.h"
+#include "base/system_error_win.h"
 
 namespace zelo {
 
@@ -109,7 +109,7 @@ class WinProcessSystem : public ProcessSystem {
     EnableDebugPrivilege();
     KernelHandle process(OpenProcess(PROCESS_TERMINATE, FALSE, id));
     if (!process || !TerminateProcess(process.get(), 0)) {
-      *error = SystemMessageText(GetLastError());
+      *error = SystemErrorText(GetLastError());
       return false;
     }
     return true;
