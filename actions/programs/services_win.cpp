@@ -5,9 +5,9 @@
 #include <winsvc.h>
 
 #include "actions/programs/program_platform.h"
-#include "actions/shared/win32_owners_win.h"
 #include "base/ansi_text_win.h"
 #include "base/system_error_win.h"
+#include "base/win32_owners_win.h"
 
 namespace zelo {
 

@@ -5,6 +5,7 @@
 #include "actions/shared/file_system.h"
 #include "base/ansi_text_win.h"
 #include "base/system_error_win.h"
+#include "base/win32_owners_win.h"
 
 namespace zelo {
 
@@ -75,8 +76,9 @@ std::vector<FolderEntry> ListMatches(const std::string& pattern) {
   std::vector<FolderEntry> found;
   if (pattern.empty()) return found;
   WIN32_FIND_DATAW data;
-  const HANDLE find = FindFirstFileExW(Wide(pattern).c_str(), FindExInfoBasic, &data, FindExSearchNameMatch, nullptr, 0);
-  if (find == INVALID_HANDLE_VALUE) return found;
+  const FindHandle find(
+      FindFirstFileExW(Wide(pattern).c_str(), FindExInfoBasic, &data, FindExSearchNameMatch, nullptr, 0));
+  if (!find) return found;
   do {
     const std::wstring_view name = data.cFileName;
     if (name == L"." || name == L"..") continue;
@@ -84,8 +86,7 @@ std::vector<FolderEntry> ListMatches(const std::string& pattern) {
     e.name = WideToAnsi(name);
     e.folder = (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
     found.push_back(std::move(e));
-  } while (FindNextFileW(find, &data));
-  FindClose(find);
+  } while (FindNextFileW(find.get(), &data));
   return found;
 }
 
@@ -117,7 +118,7 @@ bool SystemFile::Open(const std::string& path, Mode mode, std::string* error) {
 }
 
 void SystemFile::Close() {
-  if (handle_ != kNone) CloseHandle(Handle(handle_));
+  if (handle_ != kNone) KernelHandle(Handle(handle_)).reset();
   handle_ = kNone;
 }
 
