@@ -10,6 +10,7 @@
 #include <utility>
 
 #include "base/system_error_win.h"
+#include "base/win32_owners_win.h"
 #include "tests/wine/harness_win.h"
 #include "tests/wine/test_programs_win.h"
 #include "tests/wine/windows_win.h"
@@ -162,14 +163,9 @@ class RegisteredDocumentType {
 
  private:
   static bool SetDefault(const wchar_t* key_path, const std::wstring& value) {
-    HKEY key = nullptr;
-    if (RegCreateKeyExW(HKEY_CLASSES_ROOT, key_path, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr) !=
-        ERROR_SUCCESS)
-      return false;
-    const bool set = RegSetValueExW(key, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
-                                    static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t))) == ERROR_SUCCESS;
-    RegCloseKey(key);
-    return set;
+    const RegistryKey key = CreateRegistryKey(HKEY_CLASSES_ROOT, key_path, KEY_SET_VALUE);
+    return key && RegSetValueExW(key.get(), nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+                                 static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t))) == ERROR_SUCCESS;
   }
   bool ok_ = false;
 };
