@@ -2,29 +2,10 @@
 
 #include "base/ansi_text_win.h"
 #include "base/text.h"
+#include "base/win32_owners_win.h"
 #include "expr/folder_files.h"
 
 namespace zelo {
-
-namespace {
-
-// A find handle, closed when it goes out of scope.
-class FindHandle {
- public:
-  explicit FindHandle(HANDLE h) : h_(h) {}
-  FindHandle(const FindHandle&) = delete;
-  FindHandle& operator=(const FindHandle&) = delete;
-  ~FindHandle() {
-    if (h_ != INVALID_HANDLE_VALUE) FindClose(h_);
-  }
-  HANDLE get() const { return h_; }
-  explicit operator bool() const { return h_ != INVALID_HANDLE_VALUE; }
-
- private:
-  HANDLE h_;
-};
-
-}  // namespace
 
 std::vector<std::string> FilesEndingWith(const std::string& folder, std::string_view suffix) {
   std::vector<std::string> paths;

@@ -4,68 +4,13 @@
 #include <vector>
 
 #include "base/ansi_text_win.h"
+#include "base/clipboard_text_win.h"
 #include "base/local_clock.h"
+#include "base/win32_owners_win.h"
 
 namespace zelo {
 
 namespace {
-
-// Another program may hold the clipboard for a moment (a clipboard viewer
-// reading what we just put there): a few short tries before giving up.
-constexpr int kClipboardTries = 10;
-constexpr DWORD kClipboardRetryMs = 20;
-
-class OpenedClipboard {
- public:
-  explicit OpenedClipboard(HWND owner) {
-    for (int attempt = 0; attempt < kClipboardTries; ++attempt) {
-      if (OpenClipboard(owner)) {
-        open_ = true;
-        return;
-      }
-      Sleep(kClipboardRetryMs);
-    }
-  }
-  ~OpenedClipboard() {
-    if (open_) CloseClipboard();
-  }
-  OpenedClipboard(const OpenedClipboard&) = delete;
-  OpenedClipboard& operator=(const OpenedClipboard&) = delete;
-  bool open() const { return open_; }
-
- private:
-  bool open_ = false;
-};
-
-class GlobalMemory {
- public:
-  explicit GlobalMemory(SIZE_T bytes) : h_(GlobalAlloc(GMEM_MOVEABLE, bytes)) {}
-  ~GlobalMemory() {
-    if (h_) GlobalFree(h_);
-  }
-  GlobalMemory(const GlobalMemory&) = delete;
-  GlobalMemory& operator=(const GlobalMemory&) = delete;
-  HGLOBAL get() const { return h_; }
-  void release() { h_ = nullptr; }  // the clipboard owns it now
-
- private:
-  HGLOBAL h_;
-};
-
-class LockedMemory {
- public:
-  explicit LockedMemory(HGLOBAL h) : h_(h), p_(h ? GlobalLock(h) : nullptr) {}
-  ~LockedMemory() {
-    if (p_) GlobalUnlock(h_);
-  }
-  LockedMemory(const LockedMemory&) = delete;
-  LockedMemory& operator=(const LockedMemory&) = delete;
-  void* get() const { return p_; }
-
- private:
-  HGLOBAL h_;
-  void* p_;
-};
 
 // Calls fill(buffer, capacity) -> length, growing the buffer while the
 // answer says it needs more room (the folder calls report the size needed,
@@ -229,43 +174,9 @@ std::string WinSubstitutionContext::CreateTempFile() {
   return WideToAnsi(name);
 }
 
-std::string WinSubstitutionContext::ClipboardText() {
-  OpenedClipboard clipboard(main_window_);
-  if (!clipboard.open()) return std::string();
-  // The system offers any text on the clipboard in UTF-16 as well.
-  HANDLE data = GetClipboardData(CF_UNICODETEXT);
-  if (!data) return std::string();
-  LockedMemory locked(data);
-  if (!locked.get()) return std::string();
-  const SIZE_T bytes = GlobalSize(data);
-  const wchar_t* text = static_cast<const wchar_t*>(locked.get());
-  // Up to its NUL, and never past the block: another program's text need
-  // not end with one.
-  std::size_t length = 0;
-  const std::size_t most = bytes / sizeof(wchar_t);
-  while (length < most && text[length] != L'\0') ++length;
-  return WideToAnsi(std::wstring_view(text, length));
-}
+std::string WinSubstitutionContext::ClipboardText() { return ReadClipboardText(main_window_); }
 
-bool WinSubstitutionContext::SetClipboardText(std::string_view text) {
-  const std::size_t nul = text.find('\0');
-  if (nul != std::string_view::npos) text = text.substr(0, nul);
-  const std::wstring wide = AnsiToWide(text);
-  GlobalMemory block((wide.size() + 1) * sizeof(wchar_t));
-  if (!block.get()) return false;
-  {
-    LockedMemory locked(block.get());
-    if (!locked.get()) return false;
-    std::memcpy(locked.get(), wide.c_str(), (wide.size() + 1) * sizeof(wchar_t));
-  }
-  // The main window owns the data: a clipboard emptied while opened without
-  // an owner refuses new data.
-  OpenedClipboard clipboard(main_window_);
-  if (!clipboard.open() || !::EmptyClipboard()) return false;
-  if (!SetClipboardData(CF_UNICODETEXT, block.get())) return false;
-  block.release();
-  return true;
-}
+bool WinSubstitutionContext::SetClipboardText(std::string_view text) { return WriteClipboardText(main_window_, text); }
 
 void WinSubstitutionContext::EmptyClipboard() {
   OpenedClipboard clipboard(main_window_);

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "base/ansi_text_win.h"
+#include "base/win32_owners_win.h"
 #include "expr/expand_text.h"
 #include "expr/windows_version_name.h"
 #include "settings/memory_settings.h"
@@ -141,9 +142,11 @@ TEST_F(WinContextTest, ClipboardRoundTripsPlainTextAndEmpties) {
   ASSERT_TRUE(context.SetClipboardText(std::string("copied \xE9t\xE9\0tail", 15)));
   EXPECT_EQ(context.ClipboardText(), "copied \xE9t\xE9");
   EXPECT_EQ(Expand("[%clipboard]"), "[copied \xE9t\xE9]");
-  ASSERT_TRUE(OpenClipboard(owner.get()));
-  EXPECT_NE(GetClipboardData(CF_TEXT), nullptr) << "other programs read it as ANSI text too";
-  CloseClipboard();
+  {
+    const OpenedClipboard clipboard(owner.get());
+    ASSERT_TRUE(clipboard.open());
+    EXPECT_NE(GetClipboardData(CF_TEXT), nullptr) << "other programs read it as ANSI text too";
+  }
   context.EmptyClipboard();
   EXPECT_EQ(context.ClipboardText(), "");
   EXPECT_EQ(Expand("[%CLIPBOARD]"), "[]");

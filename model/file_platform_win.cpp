@@ -6,9 +6,9 @@
 
 #include <cerrno>
 #include <cstring>
-#include <memory>
 
 #include "base/ansi_text_win.h"
+#include "base/system_error_win.h"
 #include "model/file_platform.h"
 
 namespace zelo {
@@ -16,23 +16,6 @@ namespace zelo {
 namespace {
 
 std::wstring Wide(const std::string& s) { return AnsiToWide(s); }
-
-// FormatMessage's text for a Win32 error, in the ANSI code page, without its line end.
-struct LocalFreer {
-  void operator()(wchar_t* p) const { LocalFree(p); }
-};
-
-std::string SystemMessage(DWORD code) {
-  wchar_t* raw = nullptr;
-  DWORD n = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-                           nullptr, code, 0, reinterpret_cast<wchar_t*>(&raw), 0, nullptr);
-  const std::unique_ptr<wchar_t, LocalFreer> buf(raw);
-  std::string text;
-  if (n && buf) text = WideToAnsi(std::wstring_view(buf.get(), n));
-  while (!text.empty() && (text.back() == '\r' || text.back() == '\n' || text.back() == ' ')) text.pop_back();
-  if (text.empty()) text = "Error " + std::to_string(code);
-  return text;
-}
 
 bool IsSeparator(char c) { return c == '\\' || c == '/'; }
 
@@ -70,7 +53,7 @@ bool CreateFolders(const std::string& folder, std::string* error) {
   if (!CreateDirectoryW(Wide(folder).c_str(), nullptr)) {
     const DWORD code = GetLastError();
     if (code == ERROR_ALREADY_EXISTS) return true;
-    if (error) *error = SystemMessage(code);
+    if (error) *error = SystemErrorText(code);
     return false;
   }
   return true;
@@ -80,7 +63,7 @@ bool ReplaceFileWith(const std::string& from, const std::string& to, std::string
   // MoveFileEx replaces an existing target, which std::rename does not do here.
   if (MoveFileExW(Wide(from).c_str(), Wide(to).c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
     return true;
-  if (error) *error = SystemMessage(GetLastError());
+  if (error) *error = SystemErrorText(GetLastError());
   return false;
 }
 

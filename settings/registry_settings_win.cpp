@@ -6,41 +6,11 @@
 #include <utility>
 
 #include "base/ansi_text_win.h"
+#include "base/win32_owners_win.h"
 
 namespace zelo {
 
 namespace {
-
-// An open registry key, closed when it goes out of scope.
-class RegKey {
- public:
-  RegKey() = default;
-  RegKey(const RegKey&) = delete;
-  RegKey& operator=(const RegKey&) = delete;
-  RegKey(RegKey&& other) noexcept : key_(std::exchange(other.key_, nullptr)) {}
-  RegKey& operator=(RegKey&& other) noexcept {
-    if (this != &other) {
-      Close();
-      key_ = std::exchange(other.key_, nullptr);
-    }
-    return *this;
-  }
-  ~RegKey() { Close(); }
-
-  HKEY get() const { return key_; }
-  HKEY* receive() {
-    Close();
-    return &key_;
-  }
-  explicit operator bool() const { return key_ != nullptr; }
-
- private:
-  void Close() {
-    if (key_) RegCloseKey(key_);
-    key_ = nullptr;
-  }
-  HKEY key_ = nullptr;
-};
 
 struct Location {
   HKEY root;
@@ -170,25 +140,19 @@ Location Locate(const std::string& sandbox, SettingsRoot root, std::string_view 
   return {HKEY_CURRENT_USER, AnsiToWide(path)};
 }
 
-RegKey Open(const Location& where, REGSAM access) {
-  RegKey key;
-  if (RegOpenKeyExW(where.root, where.path.c_str(), 0, access, key.receive()) != ERROR_SUCCESS) return RegKey();
-  return key;
+RegistryKey Open(const Location& where, REGSAM access) {
+  return OpenRegistryKey(where.root, where.path.c_str(), access);
 }
 
 // Opens the key with full access, creating it and every key above it when missing.
-RegKey Create(const Location& where) {
-  RegKey key;
-  if (RegCreateKeyExW(where.root, where.path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS, nullptr,
-                      key.receive(), nullptr) != ERROR_SUCCESS)
-    return RegKey();
-  return key;
+RegistryKey Create(const Location& where) {
+  return CreateRegistryKey(where.root, where.path.c_str(), KEY_ALL_ACCESS);
 }
 
 }  // namespace
 
 bool RegistrySettings::Get(SettingsRoot root, std::string_view key, std::string_view name, StoredValue* out) {
-  RegKey k = Open(Locate(sandbox_, root, key), KEY_QUERY_VALUE);
+  RegistryKey k = Open(Locate(sandbox_, root, key), KEY_QUERY_VALUE);
   if (!k) return false;
   DWORD type = REG_NONE;
   std::string bytes;
@@ -199,13 +163,13 @@ bool RegistrySettings::Get(SettingsRoot root, std::string_view key, std::string_
 
 bool RegistrySettings::Set(SettingsRoot root, std::string_view key, std::string_view name, const StoredValue& value) {
   ++writes_;
-  RegKey k = Create(Locate(sandbox_, root, key));
+  RegistryKey k = Create(Locate(sandbox_, root, key));
   return k && StoreValue(k.get(), WideName(name), value);
 }
 
 bool RegistrySettings::DeleteValue(SettingsRoot root, std::string_view key, std::string_view name) {
   ++writes_;
-  RegKey k = Open(Locate(sandbox_, root, key), KEY_SET_VALUE);
+  RegistryKey k = Open(Locate(sandbox_, root, key), KEY_SET_VALUE);
   return k && RegDeleteValueW(k.get(), WideName(name).c_str()) == ERROR_SUCCESS;
 }
 
@@ -223,7 +187,7 @@ bool RegistrySettings::KeyExists(SettingsRoot root, std::string_view key) {
 
 std::vector<std::string> RegistrySettings::ValueNames(SettingsRoot root, std::string_view key) {
   std::vector<std::string> names;
-  RegKey k = Open(Locate(sandbox_, root, key), KEY_QUERY_VALUE);
+  RegistryKey k = Open(Locate(sandbox_, root, key), KEY_QUERY_VALUE);
   if (!k) return names;
   DWORD longest = 0;
   if (RegQueryInfoKeyW(k.get(), nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &longest, nullptr,
@@ -246,7 +210,7 @@ std::vector<std::string> RegistrySettings::ValueNames(SettingsRoot root, std::st
 
 std::vector<std::string> RegistrySettings::SubKeys(SettingsRoot root, std::string_view key) {
   std::vector<std::string> names;
-  RegKey k = Open(Locate(sandbox_, root, key), KEY_ENUMERATE_SUB_KEYS);
+  RegistryKey k = Open(Locate(sandbox_, root, key), KEY_ENUMERATE_SUB_KEYS);
   if (!k) return names;
   wchar_t name[256];  // the registry's limit for a key name, with its terminator
   for (DWORD i = 0;; ++i) {
@@ -260,9 +224,9 @@ std::vector<std::string> RegistrySettings::SubKeys(SettingsRoot root, std::strin
 bool RegistrySettings::CopyKey(SettingsRoot root, std::string_view from, std::string_view to) {
   if (IsSameOrBelowKey(to, from)) return false;
   ++writes_;
-  RegKey source = Open(Locate(sandbox_, root, from), KEY_READ);
+  RegistryKey source = Open(Locate(sandbox_, root, from), KEY_READ);
   if (!source) return false;
-  RegKey target = Create(Locate(sandbox_, root, to));
+  RegistryKey target = Create(Locate(sandbox_, root, to));
   return target && RegCopyTreeW(source.get(), nullptr, target.get()) == ERROR_SUCCESS;
 }
 
@@ -271,7 +235,7 @@ uint64_t RegistrySettings::ChangeStamp(SettingsRoot root, std::string_view key) 
   // another process in the same tick that keeps the value count can go
   // unseen until the next one; this process's own writes always count.
   uint64_t parts[3] = {writes_.load(), ~0ull, 0};
-  RegKey k = Open(Locate(sandbox_, root, key), KEY_QUERY_VALUE);
+  RegistryKey k = Open(Locate(sandbox_, root, key), KEY_QUERY_VALUE);
   DWORD values = 0;
   FILETIME written{};
   if (k && RegQueryInfoKeyW(k.get(), nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &values, nullptr, nullptr,

@@ -10,6 +10,7 @@
 #include <cstring>
 #include <string>
 
+#include "base/win32_owners_win.h"
 #include "settings/defaults.h"
 #include "settings/dialog_font_win.h"
 #include "settings/settings.h"
@@ -51,24 +52,20 @@ class RegistrySettingsTest : public ::testing::Test {
 
   // The type and bytes as the registry holds them, read past the store under test.
   bool Raw(const std::string& key, const wchar_t* name, DWORD* type, std::string* bytes) {
-    HKEY k = nullptr;
-    if (RegOpenKeyExW(HKEY_CURRENT_USER, Wide(key).c_str(), 0, KEY_QUERY_VALUE, &k) != ERROR_SUCCESS) return false;
+    const RegistryKey k = OpenRegistryKey(HKEY_CURRENT_USER, Wide(key).c_str(), KEY_QUERY_VALUE);
+    if (!k) return false;
     DWORD size = 0;
-    LONG r = RegQueryValueExW(k, name, nullptr, type, nullptr, &size);
+    LONG r = RegQueryValueExW(k.get(), name, nullptr, type, nullptr, &size);
     if (r == ERROR_SUCCESS) {
       bytes->assign(size, '\0');
-      r = RegQueryValueExW(k, name, nullptr, type, reinterpret_cast<BYTE*>(bytes->data()), &size);
+      r = RegQueryValueExW(k.get(), name, nullptr, type, reinterpret_cast<BYTE*>(bytes->data()), &size);
     }
-    RegCloseKey(k);
     return r == ERROR_SUCCESS;
   }
   void PutRaw(const std::string& key, const wchar_t* name, DWORD type, const void* data, DWORD size) {
-    HKEY k = nullptr;
-    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, Wide(key).c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &k,
-                              nullptr),
-              ERROR_SUCCESS);
-    EXPECT_EQ(RegSetValueExW(k, name, 0, type, static_cast<const BYTE*>(data), size), ERROR_SUCCESS);
-    RegCloseKey(k);
+    const RegistryKey k = CreateRegistryKey(HKEY_CURRENT_USER, Wide(key).c_str(), KEY_ALL_ACCESS);
+    ASSERT_TRUE(k);
+    EXPECT_EQ(RegSetValueExW(k.get(), name, 0, type, static_cast<const BYTE*>(data), size), ERROR_SUCCESS);
   }
   StoredValue RoundTrip(const StoredValue& in, const char* name = "v") {
     EXPECT_TRUE(store_.Set(kUser, scratch_, name, in));

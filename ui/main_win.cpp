@@ -5,11 +5,11 @@
 // script, runs the message loop and returns the exit code.
 #include <windows.h>
 #include <commctrl.h>
-#include <objbase.h>
 
 #include <string>
 
 #include "base/ansi_text_win.h"
+#include "base/win32_owners_win.h"
 #include "expr/random.h"
 #include "expr/substitution_context_win.h"
 #include "expr/text_collation.h"
@@ -30,21 +30,6 @@
 #include "ui/window_placement.h"
 
 namespace {
-
-// COM for the shell calls (links, recent documents, file dialogs); released
-// when the program ends, whichever way it ends.
-class ComSession {
- public:
-  ComSession() : ok_(SUCCEEDED(CoInitialize(nullptr))) {}
-  ~ComSession() {
-    if (ok_) CoUninitialize();
-  }
-  ComSession(const ComSession&) = delete;
-  ComSession& operator=(const ComSession&) = delete;
-
- private:
-  bool ok_;
-};
 
 zelo::CommandLine ReadCommandLine() {
   std::string full = zelo::WideToAnsi(GetCommandLineW());
@@ -100,7 +85,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
   // Before anything may delete variable files: they live in the program's folder.
   zelo::WinSubstitutionContext facts;
   InstalledSubstitutionContext installed(&facts);
-  ComSession com;
+  // COM for the shell calls (links, recent documents, file dialogs), until
+  // the program ends, whichever way it ends.
+  const zelo::ComInit com;
   INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_WIN95_CLASSES};
   InitCommonControlsEx(&controls);
   zelo::SeedRandom(GetTickCount());

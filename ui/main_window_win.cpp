@@ -86,7 +86,7 @@ bool MainWindow::Create(HINSTANCE instance, const MainWindowPlacement& placement
   wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
   wc.lpszClassName = kMainWindowClass;
   if (!RegisterClassExW(&wc)) return false;
-  accelerators_ = BuildAccelerators();
+  accelerators_.reset(BuildAccelerators());
   int x = CW_USEDEFAULT, y = CW_USEDEFAULT, width = 900, height = 640;
   if (placement.kind != PlacementKind::SystemDefault) {
     x = placement.rect.left;
@@ -160,11 +160,10 @@ void MainWindow::Layout() {
 int MainWindow::RunMessageLoop() {
   MSG msg;
   while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-    if (accelerators_ && TranslateAcceleratorW(hwnd_, accelerators_, &msg)) continue;
+    if (accelerators_ && TranslateAcceleratorW(hwnd_, accelerators_.get(), &msg)) continue;
     TranslateMessage(&msg);
     DispatchMessageW(&msg);
   }
-  if (accelerators_) DestroyAcceleratorTable(accelerators_);
   return static_cast<int>(msg.wParam);
 }
 

@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "base/win32_owners_win.h"
 #include "model/workspace.h"
 #include "ui/command_ids.h"
 #include "ui/main_run_win.h"
@@ -70,7 +71,7 @@ class MainWindow {
   HWND tabs_ = nullptr;
   HWND list_ = nullptr;
   HWND output_ = nullptr;
-  HACCEL accelerators_ = nullptr;
+  AcceleratorTable accelerators_;
   WinEditorSeam seam_;
   Workspace workspace_;
   MainRun run_;  // after the workspace: its run thread uses the slots

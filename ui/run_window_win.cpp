@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "actions/shared/window_number_win.h"
 #include "base/ansi_text_win.h"
 #include "engine/run_texts.h"
 #include "ui/command_line.h"
@@ -97,13 +98,6 @@ void WinRunWindow::CloseRunFailureBox() {
 void WinRunWindow::ArmStopTimer() {
   window_.OnMainThread([&] { SetTimer(window_.hwnd(), kStopTimerId, 1000, nullptr); });
 }
-
-namespace {
-
-HWND AsWindow(uint64_t window) { return reinterpret_cast<HWND>(static_cast<uintptr_t>(window)); }
-uint64_t AsNumber(HWND window) { return static_cast<uint64_t>(reinterpret_cast<uintptr_t>(window)); }
-
-}  // namespace
 
 uint64_t WinRunWindow::ForegroundWindow() {
   // While no window has the foreground (a desktop without a user, a hidden

@@ -4,8 +4,8 @@
 #include "ui/main_window_win.h"
 #include "ui/timed_message_box_win.h"
 #include "ui/recent_files_win.h"
-#include "ui/win_handles_win.h"
 #include "base/ansi_text_win.h"
+#include "base/clipboard_text_win.h"
 
 namespace zelo {
 
@@ -81,31 +81,9 @@ void WinEditorSeam::ClearPropertySheet() {}  // the property sheet arrives with 
 void WinEditorSeam::ShowProgress(bool) {}
 void WinEditorSeam::SetProgress(int) {}
 
-std::string WinEditorSeam::GetClipboardText() {
-  ClipboardLock clip(window_->hwnd());
-  if (!clip.open()) return std::string();
-  HANDLE h = GetClipboardData(CF_UNICODETEXT);
-  if (!h) return std::string();
-  GlobalLock lock(h);
-  if (!lock.get()) return std::string();
-  return WideToAnsi(static_cast<const wchar_t*>(lock.get()));
-}
+std::string WinEditorSeam::GetClipboardText() { return ReadClipboardText(window_->hwnd()); }
 
-bool WinEditorSeam::SetClipboardText(std::string_view text) {
-  std::wstring w = AnsiToWide(text);
-  ClipboardLock clip(window_->hwnd());
-  if (!clip.open() || !EmptyClipboard()) return false;
-  GlobalBlock block(GMEM_MOVEABLE, (w.size() + 1) * sizeof(wchar_t));
-  if (!block.get()) return false;
-  {
-    GlobalLock lock(block.get());
-    if (!lock.get()) return false;
-    memcpy(lock.get(), w.c_str(), (w.size() + 1) * sizeof(wchar_t));
-  }
-  if (!SetClipboardData(CF_UNICODETEXT, block.get())) return false;
-  block.release();  // the clipboard owns it now
-  return true;
-}
+bool WinEditorSeam::SetClipboardText(std::string_view text) { return WriteClipboardText(window_->hwnd(), text); }
 
 void WinEditorSeam::AddRecentFile(std::string_view path) { NoteRecentFile(path); }
 void WinEditorSeam::RemoveRecentFile(std::string_view path) { ForgetRecentFile(path); }

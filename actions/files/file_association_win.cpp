@@ -4,42 +4,27 @@
 #include <cstdio>
 
 #include "actions/files/file_association.h"
-#include "actions/shared/system_error_win.h"
 #include "base/ansi_text_win.h"
+#include "base/system_error_win.h"
+#include "base/win32_owners_win.h"
 
 namespace zelo {
 
 namespace {
 
-class RegKey {
- public:
-  RegKey() = default;
-  ~RegKey() {
-    if (key_) RegCloseKey(key_);
-  }
-  RegKey(const RegKey&) = delete;
-  RegKey& operator=(const RegKey&) = delete;
-  HKEY* out() { return &key_; }
-  HKEY get() const { return key_; }
-
- private:
-  HKEY key_ = nullptr;
-};
-
 // Writes the value `name` (the key's default value when empty) of a key under
 // HKEY_CLASSES_ROOT, creating the key.
 bool SetClassValue(const std::string& key, const std::string& name, const std::string& value, std::string* error) {
-  RegKey k;
-  LONG rc = RegCreateKeyExW(HKEY_CLASSES_ROOT, AnsiToWide(key).c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
-                            KEY_SET_VALUE, nullptr, k.out(), nullptr);
-  if (rc == ERROR_SUCCESS) {
+  LONG rc = ERROR_SUCCESS;
+  const RegistryKey k = CreateRegistryKey(HKEY_CLASSES_ROOT, AnsiToWide(key).c_str(), KEY_SET_VALUE, &rc);
+  if (k) {
     const std::wstring wide = AnsiToWide(value);
     rc = RegSetValueExW(k.get(), name.empty() ? nullptr : AnsiToWide(name).c_str(), 0, REG_SZ,
                         reinterpret_cast<const BYTE*>(wide.c_str()),
                         static_cast<DWORD>((wide.size() + 1) * sizeof(wchar_t)));
   }
   if (rc != ERROR_SUCCESS) {
-    if (error) *error = "HKEY_CLASSES_ROOT\\" + key + ": " + WinErrorText(static_cast<unsigned long>(rc));
+    if (error) *error = "HKEY_CLASSES_ROOT\\" + key + ": " + SystemErrorText(static_cast<unsigned long>(rc));
     return false;
   }
   return true;

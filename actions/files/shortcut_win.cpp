@@ -4,10 +4,9 @@
 #include <shellapi.h>
 #include <shlobj.h>
 
-#include <memory>
-
 #include "actions/shared/file_routines.h"
 #include "base/ansi_text_win.h"
+#include "base/win32_owners_win.h"
 
 namespace zelo {
 
@@ -17,41 +16,6 @@ namespace {
 constexpr CLSID kShellLinkClass = {0x00021401, 0x0000, 0x0000, {0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
 constexpr IID kShellLinkInterface = {0x000214F9, 0x0000, 0x0000, {0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
 constexpr IID kPersistFileInterface = {0x0000010B, 0x0000, 0x0000, {0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
-
-// COM for this thread for as long as the object lives (the run thread may not have it).
-class ComScope {
- public:
-  ComScope() : ok_(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {}
-  ~ComScope() {
-    if (ok_) CoUninitialize();
-  }
-  ComScope(const ComScope&) = delete;
-  ComScope& operator=(const ComScope&) = delete;
-
- private:
-  bool ok_;
-};
-
-template <typename T>
-class ComRef {
- public:
-  ComRef() = default;
-  ~ComRef() {
-    if (p_) p_->Release();
-  }
-  ComRef(const ComRef&) = delete;
-  ComRef& operator=(const ComRef&) = delete;
-  T* operator->() const { return p_; }
-  T* get() const { return p_; }
-  void** out() { return reinterpret_cast<void**>(&p_); }
-
- private:
-  T* p_ = nullptr;
-};
-
-struct ItemListFreer {
-  void operator()(ITEMIDLIST* p) const { CoTaskMemFree(p); }
-};
 
 }  // namespace
 
@@ -64,12 +28,13 @@ bool ResolveShortcut(std::string_view path, std::string* target) {
     target->assign(path);
     return true;
   }
-  ComScope com;
+  const ComInit com;  // the run thread may not have COM yet
   ComRef<IShellLinkW> link;
-  if (FAILED(CoCreateInstance(kShellLinkClass, nullptr, CLSCTX_INPROC_SERVER, kShellLinkInterface, link.out())))
+  if (FAILED(CoCreateInstance(kShellLinkClass, nullptr, CLSCTX_INPROC_SERVER, kShellLinkInterface, link.receive())))
     return false;
   ComRef<IPersistFile> file;
-  if (FAILED(link->QueryInterface(kPersistFileInterface, file.out())) || FAILED(file->Load(wide.c_str(), STGM_READ)))
+  if (FAILED(link->QueryInterface(kPersistFileInterface, file.receive())) ||
+      FAILED(file->Load(wide.c_str(), STGM_READ)))
     return false;
   if (FAILED(link->Resolve(GetDesktopWindow(), SLR_UPDATE))) return false;
   wchar_t raw[MAX_PATH] = {};
@@ -79,11 +44,10 @@ bool ResolveShortcut(std::string_view path, std::string* target) {
   if (result.find(L'}') != std::wstring::npos) {
     // A shell namespace item: its path comes from the link's item list.
     if (FAILED(link->Resolve(GetDesktopWindow(), SLR_NO_UI | SLR_NOUPDATE))) return false;
-    ITEMIDLIST* items = nullptr;
-    if (FAILED(link->GetIDList(&items)) || !items) return false;
-    const std::unique_ptr<ITEMIDLIST, ItemListFreer> owned(items);
+    CoTaskMemory<ITEMIDLIST> items;
+    if (FAILED(link->GetIDList(items.receive())) || !items) return false;
     wchar_t from_items[MAX_PATH] = {};
-    if (!SHGetPathFromIDListW(items, from_items)) return false;
+    if (!SHGetPathFromIDListW(items.get(), from_items)) return false;
     result = from_items;
   }
   if (result.empty()) return false;

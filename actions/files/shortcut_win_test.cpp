@@ -8,6 +8,7 @@
 #include "actions/shared/file_routines.h"
 #include "actions/shared/file_test_support.h"
 #include "base/ansi_text_win.h"
+#include "base/win32_owners_win.h"
 
 namespace zelo {
 namespace {
@@ -18,21 +19,14 @@ constexpr IID kPersistFileInterface = {0x0000010B, 0x0000, 0x0000, {0xC0, 0x00, 
 
 // Saves a shortcut at link that points at target; false when the shell cannot.
 bool MakeShortcut(const std::string& link, const std::string& target) {
-  const HRESULT init = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-  bool ok = false;
-  IShellLinkW* shell_link = nullptr;
-  if (SUCCEEDED(CoCreateInstance(kShellLinkClass, nullptr, CLSCTX_INPROC_SERVER, kShellLinkInterface,
-                                 reinterpret_cast<void**>(&shell_link)))) {
-    IPersistFile* file = nullptr;
-    if (SUCCEEDED(shell_link->SetPath(AnsiToWide(target).c_str())) &&
-        SUCCEEDED(shell_link->QueryInterface(kPersistFileInterface, reinterpret_cast<void**>(&file)))) {
-      ok = SUCCEEDED(file->Save(AnsiToWide(link).c_str(), TRUE));
-      file->Release();
-    }
-    shell_link->Release();
-  }
-  if (SUCCEEDED(init)) CoUninitialize();
-  return ok;
+  const ComInit com;
+  ComRef<IShellLinkW> shell_link;
+  ComRef<IPersistFile> file;
+  return SUCCEEDED(CoCreateInstance(kShellLinkClass, nullptr, CLSCTX_INPROC_SERVER, kShellLinkInterface,
+                                    shell_link.receive())) &&
+         SUCCEEDED(shell_link->SetPath(AnsiToWide(target).c_str())) &&
+         SUCCEEDED(shell_link->QueryInterface(kPersistFileInterface, file.receive())) &&
+         SUCCEEDED(file->Save(AnsiToWide(link).c_str(), TRUE));
 }
 
 TEST(ResolveShortcut, ALinkGivesItsTargetAnyOtherFileItself) {

@@ -5,16 +5,16 @@
 #include <winsvc.h>
 
 #include "actions/programs/program_platform.h"
-#include "actions/shared/system_message_win.h"
-#include "actions/shared/win32_owners_win.h"
 #include "base/ansi_text_win.h"
+#include "base/system_error_win.h"
+#include "base/win32_owners_win.h"
 
 namespace zelo {
 
 namespace {
 
 bool Failed(std::string* error, DWORD code) {
-  *error = SystemMessageText(code);
+  *error = SystemErrorText(code);
   return false;
 }
 

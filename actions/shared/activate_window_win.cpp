@@ -5,7 +5,7 @@
 #include <utility>
 
 #include "actions/programs/program_platform.h"
-#include "actions/shared/win32_owners_win.h"
+#include "actions/shared/window_number_win.h"
 
 namespace zelo {
 

@@ -5,8 +5,8 @@
 
 #include "actions/shared/association_command.h"
 #include "actions/shared/shell_programs_win.h"
-#include "actions/shared/win32_owners_win.h"
 #include "base/ansi_text_win.h"
+#include "base/win32_owners_win.h"
 
 namespace zelo {
 
@@ -17,8 +17,8 @@ constexpr DWORD kMaxValueChars = 2048;
 class WinAssociationFacts : public AssociationFacts {
  public:
   bool ReadDefault(RegistryRoot root, const std::string& key_path, std::string* value) override {
-    RegistryKey key(root == RegistryRoot::LocalMachine ? HKEY_LOCAL_MACHINE : HKEY_CLASSES_ROOT,
-                    AnsiToWide(key_path).c_str(), KEY_QUERY_VALUE);
+    const RegistryKey key = OpenRegistryKey(root == RegistryRoot::LocalMachine ? HKEY_LOCAL_MACHINE : HKEY_CLASSES_ROOT,
+                                            AnsiToWide(key_path).c_str(), KEY_QUERY_VALUE);
     if (!key) return false;
     wchar_t buf[kMaxValueChars + 1];
     DWORD size = kMaxValueChars * sizeof(wchar_t), type = 0;

@@ -3,8 +3,9 @@
 #include <shellapi.h>
 
 #include "actions/shared/file_system.h"
-#include "actions/shared/system_error_win.h"
 #include "base/ansi_text_win.h"
+#include "base/system_error_win.h"
+#include "base/win32_owners_win.h"
 
 namespace zelo {
 
@@ -15,7 +16,7 @@ namespace {
 std::wstring Wide(const std::string& s) { return AnsiToWide(s); }
 
 bool Fail(std::string* error) {
-  if (error) *error = LastWinErrorText();
+  if (error) *error = SystemErrorText(GetLastError());
   return false;
 }
 
@@ -56,7 +57,7 @@ bool ShellOperation(UINT operation, const std::string& from, const std::string* 
   op.fFlags = FOF_SILENT | FOF_NOCONFIRMATION | FOF_NOERRORUI | FOF_NOCONFIRMMKDIR;
   const int result = SHFileOperationW(&op);
   if (result == 0 && !op.fAnyOperationsAborted) return true;
-  if (error) *error = result != 0 ? WinErrorText(static_cast<unsigned long>(result)) : "The operation was aborted";
+  if (error) *error = result != 0 ? SystemErrorText(static_cast<unsigned long>(result)) : "The operation was aborted";
   return false;
 }
 
@@ -75,8 +76,9 @@ std::vector<FolderEntry> ListMatches(const std::string& pattern) {
   std::vector<FolderEntry> found;
   if (pattern.empty()) return found;
   WIN32_FIND_DATAW data;
-  const HANDLE find = FindFirstFileExW(Wide(pattern).c_str(), FindExInfoBasic, &data, FindExSearchNameMatch, nullptr, 0);
-  if (find == INVALID_HANDLE_VALUE) return found;
+  const FindHandle find(
+      FindFirstFileExW(Wide(pattern).c_str(), FindExInfoBasic, &data, FindExSearchNameMatch, nullptr, 0));
+  if (!find) return found;
   do {
     const std::wstring_view name = data.cFileName;
     if (name == L"." || name == L"..") continue;
@@ -84,8 +86,7 @@ std::vector<FolderEntry> ListMatches(const std::string& pattern) {
     e.name = WideToAnsi(name);
     e.folder = (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
     found.push_back(std::move(e));
-  } while (FindNextFileW(find, &data));
-  FindClose(find);
+  } while (FindNextFileW(find.get(), &data));
   return found;
 }
 
@@ -117,7 +118,7 @@ bool SystemFile::Open(const std::string& path, Mode mode, std::string* error) {
 }
 
 void SystemFile::Close() {
-  if (handle_ != kNone) CloseHandle(Handle(handle_));
+  if (handle_ != kNone) KernelHandle(Handle(handle_)).reset();
   handle_ = kNone;
 }
 
@@ -182,7 +183,7 @@ bool SystemFile::Stamp(FileStamp* stamp) const {
 FolderCreation CreateOneFolder(const std::string& path, std::string* error) {
   if (CreateDirectoryW(Wide(path).c_str(), nullptr)) return FolderCreation::Created;
   const DWORD code = GetLastError();
-  if (error) *error = WinErrorText(code);
+  if (error) *error = SystemErrorText(code);
   return code == ERROR_PATH_NOT_FOUND ? FolderCreation::ParentMissing : FolderCreation::Failed;
 }
 

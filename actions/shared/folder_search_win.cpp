@@ -1,7 +1,10 @@
 #include <windows.h>
 
+#include <utility>
+
 #include "actions/shared/folder_search.h"
 #include "base/ansi_text_win.h"
+#include "base/win32_owners_win.h"
 
 namespace zelo {
 
@@ -11,17 +14,15 @@ namespace {
 // its first entry is kept until the loop asks for it.
 class WinFolderSearch : public FolderSearch {
  public:
-  WinFolderSearch(HANDLE find, const WIN32_FIND_DATAW& first) : find_(find), pending_(first), has_pending_(true) {}
-  ~WinFolderSearch() override { FindClose(find_); }
-  WinFolderSearch(const WinFolderSearch&) = delete;
-  WinFolderSearch& operator=(const WinFolderSearch&) = delete;
+  WinFolderSearch(FindHandle find, const WIN32_FIND_DATAW& first)
+      : find_(std::move(find)), pending_(first), has_pending_(true) {}
 
   bool Next(std::string* name, bool* is_folder) override {
     WIN32_FIND_DATAW data;
     if (has_pending_) {
       data = pending_;
       has_pending_ = false;
-    } else if (!FindNextFileW(find_, &data)) {
+    } else if (!FindNextFileW(find_.get(), &data)) {
       return false;
     }
     *name = WideToAnsi(data.cFileName);
@@ -30,7 +31,7 @@ class WinFolderSearch : public FolderSearch {
   }
 
  private:
-  HANDLE find_;
+  FindHandle find_;
   WIN32_FIND_DATAW pending_;
   bool has_pending_;
 };
@@ -39,9 +40,9 @@ class WinFolderSearch : public FolderSearch {
 
 std::unique_ptr<FolderSearch> OpenFolderSearch(const std::string& pattern) {
   WIN32_FIND_DATAW first;
-  const HANDLE find = FindFirstFileW(AnsiToWide(pattern).c_str(), &first);
-  if (find == INVALID_HANDLE_VALUE) return nullptr;
-  return std::make_unique<WinFolderSearch>(find, first);
+  FindHandle find(FindFirstFileW(AnsiToWide(pattern).c_str(), &first));
+  if (!find) return nullptr;
+  return std::make_unique<WinFolderSearch>(std::move(find), first);
 }
 
 }  // namespace zelo

@@ -8,8 +8,9 @@
 #include "actions/shared/path_search.h"
 #include "actions/shared/process_list.h"
 #include "actions/shared/shell_programs_win.h"
-#include "actions/shared/win32_owners_win.h"
+#include "actions/shared/window_number_win.h"
 #include "base/ansi_text_win.h"
+#include "base/win32_owners_win.h"
 
 namespace zelo {
 
@@ -58,7 +59,7 @@ class WinLaunchSystem : public LaunchSystem {
     if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, flags, nullptr,
                         folder ? wide_folder.c_str() : nullptr, &startup, &info))
       return nullptr;
-    CloseHandle(info.hThread);
+    const KernelHandle thread(info.hThread);  // not needed: the process is what is waited for
     return std::make_unique<WinLaunchedProcess>(info.hProcess, info.dwProcessId);
   }
   bool ResolvePath(std::string_view name, std::string* out) override { return zelo::ResolvePath(name, out); }

@@ -5,8 +5,8 @@
 
 #include "actions/shared/path_search.h"
 #include "actions/programs/program_platform.h"
-#include "actions/shared/win32_owners_win.h"
 #include "base/ansi_text_win.h"
+#include "base/win32_owners_win.h"
 
 namespace zelo {
 
@@ -42,7 +42,8 @@ class WinPathFacts : public PathFacts {
     return a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_DIRECTORY);
   }
   bool AppPathsFolder(std::string_view name, std::string* folder) override {
-    RegistryKey key(HKEY_LOCAL_MACHINE, (kAppPaths + AnsiToWide(name)).c_str(), KEY_QUERY_VALUE);
+    const RegistryKey key =
+        OpenRegistryKey(HKEY_LOCAL_MACHINE, (kAppPaths + AnsiToWide(name)).c_str(), KEY_QUERY_VALUE);
     if (!key) return false;
     wchar_t buf[1024];
     DWORD size = sizeof buf - sizeof(wchar_t), type = 0;

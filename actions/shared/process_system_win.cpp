@@ -5,9 +5,10 @@
 #include <tlhelp32.h>
 
 #include "actions/shared/process_list.h"
-#include "actions/shared/system_message_win.h"
-#include "actions/shared/win32_owners_win.h"
+#include "actions/shared/window_number_win.h"
 #include "base/ansi_text_win.h"
+#include "base/system_error_win.h"
+#include "base/win32_owners_win.h"
 
 namespace zelo {
 
@@ -37,10 +38,10 @@ bool ListBySnapshot(std::vector<ProcessEntry>* processes) {
 }
 
 bool ListByModuleNames(std::vector<ProcessEntry>* processes) {
-  LoadedLibrary psapi(L"PSAPI.DLL");
-  const auto enum_processes = psapi.Function<EnumProcessesFn>("EnumProcesses");
-  const auto enum_modules = psapi.Function<EnumProcessModulesFn>("EnumProcessModules");
-  const auto base_name = psapi.Function<GetModuleBaseNameFn>("GetModuleBaseNameW");
+  const Library psapi(LoadLibraryW(L"PSAPI.DLL"));
+  const auto enum_processes = LibraryFunction<EnumProcessesFn>(psapi, "EnumProcesses");
+  const auto enum_modules = LibraryFunction<EnumProcessModulesFn>(psapi, "EnumProcessModules");
+  const auto base_name = LibraryFunction<GetModuleBaseNameFn>(psapi, "GetModuleBaseNameW");
   if (!enum_processes || !enum_modules || !base_name) return false;
 
   std::vector<DWORD> ids(kFirstIdBufferBytes / sizeof(DWORD));
@@ -70,9 +71,8 @@ bool ListByModuleNames(std::vector<ProcessEntry>* processes) {
 
 // Ending another user's or a service's process needs the debug privilege.
 void EnableDebugPrivilege() {
-  HANDLE raw = nullptr;
-  if (!OpenProcessToken(GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, &raw)) return;
-  KernelHandle token(raw);
+  KernelHandle token;
+  if (!OpenProcessToken(GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, token.receive())) return;
   TOKEN_PRIVILEGES privileges = {};
   privileges.PrivilegeCount = 1;
   privileges.Privileges[0].Attributes = SE_PRIVILEGE_ENABLED;
@@ -109,7 +109,7 @@ class WinProcessSystem : public ProcessSystem {
     EnableDebugPrivilege();
     KernelHandle process(OpenProcess(PROCESS_TERMINATE, FALSE, id));
     if (!process || !TerminateProcess(process.get(), 0)) {
-      *error = SystemMessageText(GetLastError());
+      *error = SystemErrorText(GetLastError());
       return false;
     }
     return true;

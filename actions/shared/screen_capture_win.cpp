@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "actions/shared/bitmap_file.h"
-#include "actions/shared/gdi_handles_win.h"
 #include "base/ansi_text_win.h"
+#include "base/win32_owners_win.h"
 
 namespace zelo {
 
@@ -31,12 +31,13 @@ RECT CaptureRect(HWND window, const RECT* rect) {
 bool WriteWholeFile(const std::string& file_name, const std::string& bytes) {
   const std::wstring wide = AnsiToWide(file_name);
   DeleteFileW(wide.c_str());
-  HANDLE file = CreateFileW(wide.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return false;
+  KernelHandle file(
+      CreateFileW(wide.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file) return false;
   DWORD written = 0;
-  const bool ok = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+  const bool ok = WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
                   written == bytes.size();
-  CloseHandle(file);
+  file.reset();  // a file still open cannot be deleted
   if (!ok) DeleteFileW(wide.c_str());
   return ok;
 }
@@ -51,9 +52,9 @@ int CaptureToBitmapFile(HWND window, const RECT* rect, const std::string& file_n
 
   WindowDC screen(GetDesktopWindow());
   if (!screen.get()) return 0;
-  MemoryDC memory(screen.get());
-  GdiBitmap bitmap(CreateCompatibleBitmap(screen.get(), width, height));
-  if (!memory.get() || !bitmap.get()) return 0;
+  const MemoryDC memory(CreateCompatibleDC(screen.get()));
+  const GdiObject<HBITMAP> bitmap(CreateCompatibleBitmap(screen.get(), width, height));
+  if (!memory || !bitmap) return 0;
   {
     SelectedObject selected(memory.get(), bitmap.get());
     if (!selected.ok() || !BitBlt(memory.get(), 0, 0, width, height, screen.get(), r.left, r.top, SRCCOPY))

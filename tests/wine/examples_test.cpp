@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "base/win32_owners_win.h"
 #include "tests/wine/harness_win.h"
 
 namespace zelo::test {
@@ -18,12 +19,11 @@ std::vector<std::string> ExampleScripts() {
     if (c == '/') c = '\\';
   std::vector<std::string> scripts;
   WIN32_FIND_DATAA found;
-  HANDLE h = FindFirstFileA(pattern.c_str(), &found);
-  if (h == INVALID_HANDLE_VALUE) return scripts;
+  const FindHandle find(FindFirstFileA(pattern.c_str(), &found));
+  if (!find) return scripts;
   do {
     scripts.push_back(pattern.substr(0, pattern.size() - 5) + found.cFileName);
-  } while (FindNextFileA(h, &found));
-  FindClose(h);
+  } while (FindNextFileA(find.get(), &found));
   return scripts;
 }
 

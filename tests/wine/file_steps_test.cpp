@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "base/win32_owners_win.h"
 #include "tests/wine/harness_win.h"
 #include "tests/wine/windows_win.h"
 
@@ -248,12 +249,12 @@ TEST_F(FileStepsTest, WritingAReadOnlyFileFailsAndLeavesIt) {
 // A file another program holds open without sharing it.
 TEST_F(FileStepsTest, WritingALockedFileFailsAndLeavesIt) {
   const std::string locked = Write("locked.txt", "keep");
-  HANDLE lock = CreateFileA(locked.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-  ASSERT_NE(lock, INVALID_HANDLE_VALUE);
+  KernelHandle lock(CreateFileA(locked.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+  ASSERT_TRUE(lock);
   EXPECT_EQ(RunFailing({{"Write/Create File", locked, "", "", "x"}}), "Unable to write/create '" + locked + "'");
   const std::string text = RunFailing({{"Delete File", locked}});
   EXPECT_EQ(text.rfind("Unable to delete '" + locked + "': ", 0), 0u) << text;
-  CloseHandle(lock);
+  lock.reset();
   EXPECT_EQ(Read(locked), "keep");
 }
 

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "base/win32_owners_win.h"
 #include "tests/wine/harness_win.h"
 #include "tests/wine/windows_win.h"
 #include "ui/command_ids.h"
@@ -311,9 +312,8 @@ TEST_F(FlowRunTest, AFailureScreenImageIsAValidBitmapBesideTheLog) {
   const RunResult r = Run(Step("Comment") + FailingStep(OnFail("Stop Silently", "", 1)));
   ASSERT_TRUE(r.finished);
   WIN32_FIND_DATAA found;
-  HANDLE h = FindFirstFileA(dir_.File("log [Step 2] FAILURE *.bmp").c_str(), &found);
-  ASSERT_NE(h, INVALID_HANDLE_VALUE) << "no screen image beside the log";
-  FindClose(h);
+  ASSERT_TRUE(FindHandle(FindFirstFileA(dir_.File("log [Step 2] FAILURE *.bmp").c_str(), &found)))
+      << "no screen image beside the log";
   std::string bmp;
   ASSERT_TRUE(ReadTextFile(dir_.File(found.cFileName), &bmp));
   ASSERT_GE(bmp.size(), 54u);

@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <vector>
 
+#include "base/win32_owners_win.h"
+
 namespace zelo::test {
 
 std::wstring Wide(const std::string& s) {
@@ -24,28 +26,12 @@ std::string Narrow(const std::wstring& w) {
 namespace {
 std::wstring g_program;
 
-class Key {
- public:
-  Key() {
-    if (RegCreateKeyExW(HKEY_CURRENT_USER, L"SOFTWARE\\Zelomat", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &h_,
-                        nullptr) != ERROR_SUCCESS)
-      h_ = nullptr;
-  }
-  ~Key() {
-    if (h_) RegCloseKey(h_);
-  }
-  Key(const Key&) = delete;
-  Key& operator=(const Key&) = delete;
-  HKEY get() const { return h_; }
-
- private:
-  HKEY h_;
-};
+RegistryKey ZelomatKey() { return CreateRegistryKey(HKEY_CURRENT_USER, L"SOFTWARE\\Zelomat", KEY_ALL_ACCESS); }
 
 void RemoveTree(const std::wstring& dir) {
   WIN32_FIND_DATAW fd;
-  HANDLE h = FindFirstFileW((dir + L"\\*").c_str(), &fd);
-  if (h != INVALID_HANDLE_VALUE) {
+  // The search ends before the folder goes: an open search keeps it.
+  if (const FindHandle find{FindFirstFileW((dir + L"\\*").c_str(), &fd)}) {
     do {
       std::wstring name = fd.cFileName;
       if (name == L"." || name == L"..") continue;
@@ -56,8 +42,7 @@ void RemoveTree(const std::wstring& dir) {
         SetFileAttributesW(full.c_str(), FILE_ATTRIBUTE_NORMAL);
         DeleteFileW(full.c_str());
       }
-    } while (FindNextFileW(h, &fd));
-    FindClose(h);
+    } while (FindNextFileW(find.get(), &fd));
   }
   RemoveDirectoryW(dir.c_str());
 }
@@ -99,25 +84,25 @@ bool ReadTextFile(const std::string& path, std::string* bytes) {
 bool FileExists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
 bool SetZelomatString(const std::string& name, const std::string& value) {
-  Key k;
+  const RegistryKey k = ZelomatKey();
   std::wstring v = Wide(value);
   return k.get() && RegSetValueExW(k.get(), Wide(name).c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(v.c_str()),
                                    static_cast<DWORD>((v.size() + 1) * sizeof(wchar_t))) == ERROR_SUCCESS;
 }
 
 bool SetZelomatNumber(const std::string& name, DWORD value) {
-  Key k;
+  const RegistryKey k = ZelomatKey();
   return k.get() && RegSetValueExW(k.get(), Wide(name).c_str(), 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value),
                                    sizeof value) == ERROR_SUCCESS;
 }
 
 bool DeleteZelomatValue(const std::string& name) {
-  Key k;
+  const RegistryKey k = ZelomatKey();
   return k.get() && RegDeleteValueW(k.get(), Wide(name).c_str()) == ERROR_SUCCESS;
 }
 
 bool GetZelomatString(const std::string& name, std::string* value) {
-  Key k;
+  const RegistryKey k = ZelomatKey();
   value->clear();
   if (!k.get()) return false;
   wchar_t buf[2048];
@@ -134,7 +119,7 @@ bool GetZelomatString(const std::string& name, std::string* value) {
 }
 
 bool GetZelomatNumber(const std::string& name, DWORD* value) {
-  Key k;
+  const RegistryKey k = ZelomatKey();
   DWORD size = sizeof *value, type = 0;
   return k.get() &&
          RegQueryValueExW(k.get(), Wide(name).c_str(), nullptr, &type, reinterpret_cast<BYTE*>(value), &size) ==

@@ -5,6 +5,9 @@
 #include <windows.h>
 
 #include <string>
+#include <utility>
+
+#include "base/win32_owners_win.h"
 
 namespace zelo::test {
 
@@ -22,29 +25,26 @@ class Process {
     si.cb = sizeof si;
     PROCESS_INFORMATION pi = {};
     if (CreateProcessW(exe.c_str(), cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) {
-      CloseHandle(pi.hThread);
-      p.handle_ = pi.hProcess;
+      const KernelHandle thread(pi.hThread);
+      p.handle_.reset(pi.hProcess);
     }
     return p;
   }
   Process() = default;
-  Process(Process&& o) noexcept : handle_(o.handle_) { o.handle_ = nullptr; }
-  Process(const Process&) = delete;
-  Process& operator=(const Process&) = delete;
+  Process(Process&& o) noexcept = default;
   Process& operator=(Process&& o) noexcept {
     if (this != &o) {
       End();
-      handle_ = o.handle_;
-      o.handle_ = nullptr;
+      handle_ = std::move(o.handle_);
     }
     return *this;
   }
   ~Process() { End(); }
-  bool valid() const { return handle_ != nullptr; }
-  DWORD id() const { return handle_ ? GetProcessId(handle_) : 0; }
+  bool valid() const { return static_cast<bool>(handle_); }
+  DWORD id() const { return handle_ ? GetProcessId(handle_.get()) : 0; }
   bool Wait(DWORD ms, DWORD* exit_code) {
-    if (WaitForSingleObject(handle_, ms) != WAIT_OBJECT_0) return false;
-    return GetExitCodeProcess(handle_, exit_code) != 0;
+    if (WaitForSingleObject(handle_.get(), ms) != WAIT_OBJECT_0) return false;
+    return GetExitCodeProcess(handle_.get(), exit_code) != 0;
   }
 
  private:
@@ -52,12 +52,11 @@ class Process {
     if (!handle_) return;
     DWORD code = 0;
     // A test that failed half-way must not leave the program behind.
-    if (GetExitCodeProcess(handle_, &code) && code == STILL_ACTIVE) TerminateProcess(handle_, 99);
-    CloseHandle(handle_);
-    handle_ = nullptr;
+    if (GetExitCodeProcess(handle_.get(), &code) && code == STILL_ACTIVE) TerminateProcess(handle_.get(), 99);
+    handle_.reset();
   }
 
-  HANDLE handle_ = nullptr;
+  KernelHandle handle_;
 };
 
 // ctest hands over host paths ("/work/..."); Wine sees the host root as Z:.

@@ -9,6 +9,8 @@
 #include <string>
 #include <utility>
 
+#include "base/system_error_win.h"
+#include "base/win32_owners_win.h"
 #include "tests/wine/harness_win.h"
 #include "tests/wine/test_programs_win.h"
 #include "tests/wine/windows_win.h"
@@ -17,19 +19,6 @@ namespace zelo::test {
 namespace {
 
 std::string Quoted(const std::string& path) { return "\"" + path + "\""; }
-
-std::string WithoutTrailingBlanks(std::string text) {
-  while (!text.empty() && (text.back() == '\r' || text.back() == '\n' || text.back() == ' ')) text.pop_back();
-  return text;
-}
-
-// The system's own text for an error, as the steps report it.
-std::string SystemText(DWORD error) {
-  char buf[2048] = {};
-  FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error,
-                 MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT), buf, sizeof buf - 1, nullptr);
-  return WithoutTrailingBlanks(buf);
-}
 
 struct ProgramStep {
   ProgramStep(std::string action_, std::string text_, std::string options_ = "", std::string timeout_ = "",
@@ -175,14 +164,9 @@ class RegisteredDocumentType {
 
  private:
   static bool SetDefault(const wchar_t* key_path, const std::wstring& value) {
-    HKEY key = nullptr;
-    if (RegCreateKeyExW(HKEY_CLASSES_ROOT, key_path, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr) !=
-        ERROR_SUCCESS)
-      return false;
-    const bool set = RegSetValueExW(key, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
-                                    static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t))) == ERROR_SUCCESS;
-    RegCloseKey(key);
-    return set;
+    const RegistryKey key = CreateRegistryKey(HKEY_CLASSES_ROOT, key_path, KEY_SET_VALUE);
+    return key && RegSetValueExW(key.get(), nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+                                 static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t))) == ERROR_SUCCESS;
   }
   bool ok_ = false;
 };
@@ -364,14 +348,12 @@ TEST_F(ServiceActionsTest, StartupTypeTakesEachChoice) {
 
 TEST_F(ServiceActionsTest, FailuresShowTheSystemsText) {
   ASSERT_TRUE(service_.installed());
-  EXPECT_EQ(WithoutTrailingBlanks(
-                RunToFailure(ProgramStep{"Service Startup Type", name_, "", "", "Sometimes"}.Xml())),
-            SystemText(ERROR_INVALID_PARAMETER));
+  EXPECT_EQ(RunToFailure(ProgramStep{"Service Startup Type", name_, "", "", "Sometimes"}.Xml()),
+            SystemErrorText(ERROR_INVALID_PARAMETER));
   EXPECT_EQ(service_.StartType(), static_cast<long>(SERVICE_DEMAND_START));
-  EXPECT_EQ(WithoutTrailingBlanks(RunToFailure(ProgramStep{"Start Service", "ZeloNoSuchService"}.Xml())),
-            SystemText(ERROR_SERVICE_DOES_NOT_EXIST));
-  EXPECT_EQ(WithoutTrailingBlanks(RunToFailure(ProgramStep{"Stop Service", name_}.Xml())),
-            SystemText(ERROR_SERVICE_NOT_ACTIVE));
+  EXPECT_EQ(RunToFailure(ProgramStep{"Start Service", "ZeloNoSuchService"}.Xml()),
+            SystemErrorText(ERROR_SERVICE_DOES_NOT_EXIST));
+  EXPECT_EQ(RunToFailure(ProgramStep{"Stop Service", name_}.Xml()), SystemErrorText(ERROR_SERVICE_NOT_ACTIVE));
 }
 
 }  // namespace

@@ -11,33 +11,6 @@ namespace zelo::test {
 
 namespace {
 
-class Handle {
- public:
-  explicit Handle(HANDLE h) : h_(h == INVALID_HANDLE_VALUE ? nullptr : h) {}
-  ~Handle() {
-    if (h_) CloseHandle(h_);
-  }
-  Handle(const Handle&) = delete;
-  Handle& operator=(const Handle&) = delete;
-  HANDLE get() const { return h_; }
-
- private:
-  HANDLE h_;
-};
-
-class Service {
- public:
-  explicit Service(SC_HANDLE h) : h_(h) {}
-  ~Service() {
-    if (h_) CloseServiceHandle(h_);
-  }
-  Service(const Service&) = delete;
-  Service& operator=(const Service&) = delete;
-  SC_HANDLE get() const { return h_; }
-
- private:
-  SC_HANDLE h_;
-};
 
 }  // namespace
 
@@ -52,8 +25,8 @@ std::string CopyTestProgram(const std::string& exe, const std::string& folder) {
 
 std::set<DWORD> ProcessesNamed(const std::string& exe) {
   std::set<DWORD> ids;
-  Handle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
-  if (!snapshot.get()) return ids;
+  const KernelHandle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
+  if (!snapshot) return ids;
   PROCESSENTRY32W entry = {};
   entry.dwSize = sizeof entry;
   const std::wstring wide = Wide(exe);
@@ -76,8 +49,8 @@ EndNewProcesses::EndNewProcesses(std::string exe) : exe_(std::move(exe)), before
 EndNewProcesses::~EndNewProcesses() {
   for (DWORD id : ProcessesNamed(exe_)) {
     if (before_.count(id)) continue;
-    Handle process(OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, id));
-    if (!process.get()) continue;
+    const KernelHandle process(OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, id));
+    if (!process) continue;
     TerminateProcess(process.get(), 99);
     WaitForSingleObject(process.get(), 5000);
   }
@@ -94,12 +67,12 @@ HWND WaitForTitledWindow(const std::wstring& title, DWORD ms) {
 }
 
 InstalledTestService::InstalledTestService(const std::string& name) : name_(name) {
-  manager_ = OpenSCManagerW(nullptr, nullptr, SC_MANAGER_ALL_ACCESS);
+  manager_.reset(OpenSCManagerW(nullptr, nullptr, SC_MANAGER_ALL_ACCESS));
   if (!manager_) return;
   // A service of that name left by an earlier, crashed test run goes first.
   {
-    Service old(OpenServiceW(manager_, Wide(name).c_str(), SERVICE_ALL_ACCESS));
-    if (old.get()) {
+    const ServiceHandle old(OpenServiceW(manager_.get(), Wide(name).c_str(), SERVICE_ALL_ACCESS));
+    if (old) {
       SERVICE_STATUS status;
       ControlService(old.get(), SERVICE_CONTROL_STOP, &status);
       DeleteService(old.get());
@@ -107,27 +80,25 @@ InstalledTestService::InstalledTestService(const std::string& name) : name_(name
   }
   const std::wstring binary = L"\"" + Wide(TestProgramPath("test_service.exe")) + L"\"";
   // The handles stay open until the destructor removes the service.
-  service_ = CreateServiceW(manager_, Wide(name).c_str(), Wide(name).c_str(), SERVICE_ALL_ACCESS,
-                            SERVICE_WIN32_OWN_PROCESS, SERVICE_DEMAND_START, SERVICE_ERROR_NORMAL, binary.c_str(),
-                            nullptr, nullptr, nullptr, nullptr, nullptr);
-  installed_ = service_ != nullptr;
+  service_.reset(CreateServiceW(manager_.get(), Wide(name).c_str(), Wide(name).c_str(), SERVICE_ALL_ACCESS,
+                                SERVICE_WIN32_OWN_PROCESS, SERVICE_DEMAND_START, SERVICE_ERROR_NORMAL, binary.c_str(),
+                                nullptr, nullptr, nullptr, nullptr, nullptr));
+  installed_ = static_cast<bool>(service_);
 }
 
 InstalledTestService::~InstalledTestService() {
-  if (service_) {
-    SERVICE_STATUS status;
-    if (ControlService(service_, SERVICE_CONTROL_STOP, &status)) WaitForState(SERVICE_STOPPED, 5000);
-    DeleteService(service_);
-    CloseServiceHandle(service_);
-  }
-  if (manager_) CloseServiceHandle(manager_);
+  if (!service_) return;
+  SERVICE_STATUS status;
+  if (ControlService(service_.get(), SERVICE_CONTROL_STOP, &status)) WaitForState(SERVICE_STOPPED, 5000);
+  DeleteService(service_.get());
 }
 
 DWORD InstalledTestService::State() const {
-  Service manager(OpenSCManagerW(nullptr, nullptr, SC_MANAGER_CONNECT));
-  Service service(manager.get() ? OpenServiceW(manager.get(), Wide(name_).c_str(), SERVICE_QUERY_STATUS) : nullptr);
+  const ServiceHandle manager(OpenSCManagerW(nullptr, nullptr, SC_MANAGER_CONNECT));
+  const ServiceHandle service(manager ? OpenServiceW(manager.get(), Wide(name_).c_str(), SERVICE_QUERY_STATUS)
+                                      : nullptr);
   SERVICE_STATUS status = {};
-  if (!service.get() || !QueryServiceStatus(service.get(), &status)) return 0;
+  if (!service || !QueryServiceStatus(service.get(), &status)) return 0;
   return status.dwCurrentState;
 }
 
@@ -141,9 +112,10 @@ bool InstalledTestService::WaitForState(DWORD state, DWORD ms) const {
 }
 
 long InstalledTestService::StartType() const {
-  Service manager(OpenSCManagerW(nullptr, nullptr, SC_MANAGER_CONNECT));
-  Service service(manager.get() ? OpenServiceW(manager.get(), Wide(name_).c_str(), SERVICE_QUERY_CONFIG) : nullptr);
-  if (!service.get()) return -1;
+  const ServiceHandle manager(OpenSCManagerW(nullptr, nullptr, SC_MANAGER_CONNECT));
+  const ServiceHandle service(manager ? OpenServiceW(manager.get(), Wide(name_).c_str(), SERVICE_QUERY_CONFIG)
+                                      : nullptr);
+  if (!service) return -1;
   DWORD needed = 0;
   QueryServiceConfigW(service.get(), nullptr, 0, &needed);
   std::vector<BYTE> buf(needed ? needed : 1);

@@ -10,6 +10,8 @@
 #include <set>
 #include <string>
 
+#include "base/win32_owners_win.h"
+
 namespace zelo::test {
 
 // Windows path of a test program ("exit_code.exe") in the build.
@@ -57,8 +59,8 @@ class InstalledTestService {
  private:
   std::string name_;
   bool installed_ = false;
-  SC_HANDLE manager_ = nullptr;
-  SC_HANDLE service_ = nullptr;
+  ServiceHandle manager_;
+  ServiceHandle service_;
 };
 
 }  // namespace zelo::test

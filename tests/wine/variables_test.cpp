@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "base/win32_owners_win.h"
 #include "tests/wine/harness_win.h"
 
 namespace zelo::test {
@@ -71,36 +72,27 @@ bool ReadVariable(const std::wstring& key, const std::string& name, std::string*
 bool ReadVariable(const std::string& name, std::string* value) { return ReadVariable(kVariablesKey, name, value); }
 
 bool WriteVariable(const std::string& name, const std::string& value) {
-  HKEY key;
-  if (RegCreateKeyExW(HKEY_CURRENT_USER, kVariablesKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr) !=
-      ERROR_SUCCESS)
-    return false;
+  const RegistryKey key = CreateRegistryKey(HKEY_CURRENT_USER, kVariablesKey, KEY_SET_VALUE);
   const std::wstring w = Wide(value);
-  const LONG r = RegSetValueExW(key, Wide(name).c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(w.c_str()),
-                                static_cast<DWORD>((w.size() + 1) * sizeof(wchar_t)));
-  RegCloseKey(key);
-  return r == ERROR_SUCCESS;
+  return key && RegSetValueExW(key.get(), Wide(name).c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(w.c_str()),
+                               static_cast<DWORD>((w.size() + 1) * sizeof(wchar_t))) == ERROR_SUCCESS;
 }
 
 std::vector<std::wstring> SubKeys(const std::wstring& path) {
   std::vector<std::wstring> names;
-  HKEY key;
-  if (RegOpenKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return names;
+  const RegistryKey key = OpenRegistryKey(HKEY_CURRENT_USER, path.c_str(), KEY_READ);
+  if (!key) return names;
   wchar_t name[256];
   for (DWORD i = 0;; ++i) {
     DWORD length = 256;
-    if (RegEnumKeyExW(key, i, name, &length, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) break;
+    if (RegEnumKeyExW(key.get(), i, name, &length, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) break;
     names.emplace_back(name, length);
   }
-  RegCloseKey(key);
   return names;
 }
 
 bool KeyExists(const std::wstring& path) {
-  HKEY key;
-  if (RegOpenKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
-  RegCloseKey(key);
-  return true;
+  return static_cast<bool>(OpenRegistryKey(HKEY_CURRENT_USER, path.c_str(), KEY_READ));
 }
 
 // The folder of the Zelomat.exe under test: variable files go there.
@@ -122,41 +114,31 @@ class Clipboard {
   Clipboard& operator=(const Clipboard&) = delete;
 
   bool Put(const std::string& text) {
-    if (!Open()) return false;
-    bool ok = false;
-    if (EmptyClipboard()) {
-      HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
-      if (block) {
-        memcpy(GlobalLock(block), text.c_str(), text.size() + 1);
-        GlobalUnlock(block);
-        ok = SetClipboardData(CF_TEXT, block) != nullptr;
-        if (!ok) GlobalFree(block);
-      }
+    GlobalMemory block(GlobalAlloc(GMEM_MOVEABLE, text.size() + 1));
+    if (!block) return false;
+    {
+      const LockedGlobal locked(block.get());
+      if (!locked.get()) return false;
+      memcpy(locked.get(), text.c_str(), text.size() + 1);
     }
-    CloseClipboard();
-    return ok;
+    const OpenedClipboard clipboard(owner_, kTries);
+    if (!clipboard.open() || !EmptyClipboard() || !SetClipboardData(CF_TEXT, block.get())) return false;
+    block.release();  // the system's now
+    return true;
   }
   bool Get(std::string* text) {
     text->clear();
-    if (!Open()) return false;
-    HANDLE data = GetClipboardData(CF_TEXT);
-    if (data) {
-      const char* p = static_cast<const char*>(GlobalLock(data));
-      if (p) *text = p;
-      GlobalUnlock(data);
-    }
-    CloseClipboard();
-    return data != nullptr;
+    const OpenedClipboard clipboard(owner_, kTries);
+    HANDLE data = clipboard.open() ? GetClipboardData(CF_TEXT) : nullptr;
+    if (!data) return false;
+    const LockedGlobal locked(data);
+    if (locked.get()) *text = static_cast<const char*>(locked.get());
+    return true;
   }
 
  private:
-  bool Open() {
-    for (int attempt = 0; attempt < 50; ++attempt) {
-      if (OpenClipboard(owner_)) return true;
-      Sleep(20);
-    }
-    return false;
-  }
+  // The program under test may hold the clipboard for a while.
+  static constexpr int kTries = 50;
   HWND owner_;
 };
 

@@ -3,10 +3,12 @@
 // name of their own, drive it through scripts, and remove it again.
 #include <windows.h>
 
+#include "base/win32_owners_win.h"
+
 namespace {
 
 SERVICE_STATUS_HANDLE g_status_handle = nullptr;
-HANDLE g_stop_event = nullptr;
+zelo::KernelHandle g_stop_event;
 
 void Report(DWORD state) {
   SERVICE_STATUS status = {};
@@ -20,7 +22,7 @@ void Report(DWORD state) {
 DWORD WINAPI Control(DWORD control, DWORD, void*, void*) {
   if (control == SERVICE_CONTROL_STOP || control == SERVICE_CONTROL_SHUTDOWN) {
     Report(SERVICE_STOP_PENDING);
-    SetEvent(g_stop_event);
+    SetEvent(g_stop_event.get());
   }
   return NO_ERROR;
 }
@@ -28,10 +30,10 @@ DWORD WINAPI Control(DWORD control, DWORD, void*, void*) {
 void WINAPI ServiceMain(DWORD, wchar_t**) {
   g_status_handle = RegisterServiceCtrlHandlerExW(L"", Control, nullptr);
   if (!g_status_handle) return;
-  g_stop_event = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+  g_stop_event.reset(CreateEventW(nullptr, TRUE, FALSE, nullptr));
   Report(SERVICE_RUNNING);
-  WaitForSingleObject(g_stop_event, INFINITE);
-  CloseHandle(g_stop_event);
+  WaitForSingleObject(g_stop_event.get(), INFINITE);
+  g_stop_event.reset();
   Report(SERVICE_STOPPED);
 }
 
