@@ -19,7 +19,7 @@ class RunRepeatsTest : public RunTest {
  protected:
   RunRepeatsTest() {
     // "Set Run Repeats" with n: a counter of 0 becomes n - 1; any other is kept.
-    engine.handlers().Set(CAT_FLOW, [](RunEngine& run, int slot, int index) {
+    engine.handlers().Set(CAT_FLOW, [](RunEngine& run, const ActionServices*, int slot, int index) {
       const StepRecord& step = run.workspace().slots[slot].steps[index];
       if (run.run_repeats(slot) == kNoRepeats) {
         const int n = TextToInt(step.text.view());
@@ -53,7 +53,7 @@ TEST_F(RunRepeatsTest, UserStartClearsFinishedRepeats) {
 TEST_F(RunRepeatsTest, RepeatForeverRunsUntilStopped) {
   static int runs;
   runs = 0;
-  engine.handlers().Set(CAT_SYSTEM, [](RunEngine& run, int, int) {
+  engine.handlers().Set(CAT_SYSTEM, [](RunEngine& run, const ActionServices*, int, int) {
     if (++runs == 25) run.RequestStop();
     return 1;
   });
@@ -118,7 +118,7 @@ TEST_F(RunRepeatsTest, ExitCodeDefaultsToTheSetting) {
 TEST_F(RunRepeatsTest, ExitCodeSetByARunWinsOverTheDefault) {
   WriteSettingNumber("SOFTWARE\\Zelomat\\DefaultReturnCode", 7);
   engine.set_hidden_program(true);
-  engine.handlers().Set(CAT_FLOW, [](RunEngine& run, int, int) {
+  engine.handlers().Set(CAT_FLOW, [](RunEngine& run, const ActionServices*, int, int) {
     SetExitCode(3);
     return -1;
   });
