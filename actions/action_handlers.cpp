@@ -18,12 +18,12 @@ namespace zelo {
 namespace {
 
 constexpr CategoryHandler kCategoryHandlers[] = {
-    {CAT_RUN_PROGRAM, &RunProgramStep},
-    {CAT_FILES, &RunFileStep},
-    {CAT_FLOW, &RunFlowStep},
-    {CAT_IF, &RunIfStep},
-    {CAT_SYSTEM, &RunSystemStep},
-    {CAT_FUNCTIONS, &RunFunctionStep},
+    {CAT_RUN_PROGRAM, &RunProgramStep, &KnowsAction<kProgramActions>},
+    {CAT_FILES, &RunFileStep, &KnowsAction<kFileActions>},
+    {CAT_FLOW, &RunFlowStep, &KnowsAction<kFlowActions>},
+    {CAT_IF, &RunIfStep, &KnowsAction<kIfActions>},
+    {CAT_SYSTEM, &RunSystemStep, &KnowsAction<kSystemActions>},
+    {CAT_FUNCTIONS, &RunFunctionStep, &KnowsAction<kFunctionActions>},
 };
 
 std::string ExpandedField(std::string_view field, int slot, int step) {

@@ -1,8 +1,10 @@
-// The step handlers this build of the program has, by category, and the
-// services the program hands them.
+// The step handlers this build of the program has, by category, each beside
+// the table of action names it knows, and the services the program hands
+// them.
 #pragma once
 
 #include <cstddef>
+#include <string_view>
 
 #include "actions/shared/action_services.h"
 #include "engine/handler_table.h"
@@ -12,6 +14,9 @@ namespace zelo {
 struct CategoryHandler {
   int category;
   StepHandler handler;
+  // Whether the name is one of the category's actions by the handler's
+  // table, rather than a name it only takes by falling through it.
+  bool (*knows)(std::string_view action);
 };
 
 // The handlers the program has, one per category.

@@ -49,4 +49,11 @@ class ActionWords {
   std::size_t count_;
 };
 
+// Whether the name is one of the actions of the table, as a plain function
+// the registration table can keep beside the category's handler.
+template <const auto& Table>
+bool KnowsAction(std::string_view action) {
+  return Table.Find(action) != nullptr;
+}
+
 }  // namespace zelo
