@@ -1,12 +1,13 @@
 #include "actions/action_handlers.h"
 
+#include "actions/conditions/if_actions.h"
 #include "actions/files/file_actions.h"
 #include "actions/flow/flow_actions.h"
 #include "actions/functions/function_actions.h"
-#include "actions/conditions/if_actions.h"
+#include "actions/programs/program_actions.h"
+#include "actions/programs/program_platform.h"
 #include "actions/shared/launch_command.h"
 #include "actions/shared/path_search.h"
-#include "actions/programs/program_actions.h"
 #include "actions/system/system_actions.h"
 #include "expr/expand_text.h"
 #include "expr/random.h"
@@ -16,7 +17,15 @@ namespace zelo {
 
 namespace {
 
-// The handlers' view of field expansion and result saving.
+constexpr CategoryHandler kCategoryHandlers[] = {
+    {CAT_RUN_PROGRAM, &RunProgramStep, &KnowsAction<kProgramActions>},
+    {CAT_FILES, &RunFileStep, &KnowsAction<kFileActions>},
+    {CAT_FLOW, &RunFlowStep, &KnowsAction<kFlowActions>},
+    {CAT_IF, &RunIfStep, &KnowsAction<kIfActions>},
+    {CAT_SYSTEM, &RunSystemStep, &KnowsAction<kSystemActions>},
+    {CAT_FUNCTIONS, &RunFunctionStep, &KnowsAction<kFunctionActions>},
+};
+
 std::string ExpandedField(std::string_view field, int slot, int step) {
   ExpandText(field, slot, step);
   return ExpansionBuffer();  // copied: the next expansion replaces the buffer
@@ -26,21 +35,30 @@ void SaveResult(const StepRecord& step, int slot, int step_index, std::string_vi
   SaveStepOutput(step, slot, step_index, data);
 }
 
-bool FindPath(std::string_view name, std::string* out, std::string_view script_path) {
-  return ResolvePath(name, out, script_path);
-}
-
-int Launch(std::string_view command, bool visible, int32_t wait_ms) { return LaunchCommand(command, visible, wait_ms); }
-
 }  // namespace
 
-void InstallActionHandlers(HandlerTable& table) {
-  table.Set(CAT_FLOW, &RunFlowStep);
-  table.Set(CAT_IF, &RunIfStep);
-  table.Set(CAT_SYSTEM, &RunSystemStep);
-  RegisterFunctionActions(table, FunctionServices{&ExpandedField, &SaveResult, &RandomInRange});
-  RegisterProgramActions(table, ProgramServices{&ExpandedField, &SaveResult, &SystemProgramPlatform()});
-  RegisterFileActions(table, FileServices{&ExpandedField, &SaveResult, &FindPath, &Launch});
+const CategoryHandler* CategoryHandlers(std::size_t* count) {
+  *count = sizeof kCategoryHandlers / sizeof kCategoryHandlers[0];
+  return kCategoryHandlers;
+}
+
+const ActionServices& ProgramActionServices() {
+  static const ActionServices services = [] {
+    ActionServices s;
+    s.expand = &ExpandedField;
+    s.save = &SaveResult;
+    s.resolve_path = &ResolvePath;
+    s.launch = &LaunchCommand;
+    s.random = &RandomInRange;
+    s.programs = &SystemProgramPlatform();
+    return s;
+  }();
+  return services;
+}
+
+void InstallActionHandlers(HandlerTable& table, const ActionServices& services) {
+  table.SetServices(&services);
+  for (const CategoryHandler& h : kCategoryHandlers) table.Set(h.category, h.handler);
 }
 
 }  // namespace zelo

@@ -9,9 +9,30 @@
 #include "expr/random.h"
 #include "expr/testing/fake_substitution_context.h"
 #include "expr/variable_store.h"
+#include "model/catalogue.h"
 
 namespace zelo {
 namespace {
+
+// A catalogue action that its category's handler spells differently would
+// take the handler's fallback: start a program named by its text, or fail as
+// an unknown function. Every handler the program has knows every action the
+// catalogue puts into its category by a row of its name table.
+TEST(InstalledHandlers, KnowEveryCatalogueActionOfTheirCategory) {
+  std::size_t handler_count = 0;
+  const CategoryHandler* handlers = CategoryHandlers(&handler_count);
+  std::size_t entry_count = 0;
+  const CatalogueEntry* entries = CatalogueEntries(&entry_count);
+  HandlerTable installed;
+  InstallActionHandlers(installed);
+  for (const CategoryHandler* h = handlers; h != handlers + handler_count; ++h) {
+    EXPECT_EQ(installed.Get(h->category), h->handler) << "category " << h->category;
+    for (const CatalogueEntry* e = entries; e != entries + entry_count; ++e) {
+      if (e->category != h->category) continue;
+      EXPECT_TRUE(h->knows(e->name)) << "category " << h->category << ": " << e->name;
+    }
+  }
+}
 
 // The program's handler table: Functions steps expand their fields, save
 // their results and draw random numbers through the real services.

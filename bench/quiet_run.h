@@ -65,7 +65,7 @@ class CountingSink : public LogSink {
   std::size_t status = 0;
 };
 
-inline int NoOpStep(RunEngine&, int, int) { return 1; }
+inline int NoOpStep(RunEngine&, const ActionServices*, int, int) { return 1; }
 
 // Installs its settings store and sink for its lifetime.
 struct QuietRun {
@@ -114,9 +114,10 @@ struct QuietRun {
   // The bare cost of calling every step's handler through the table.
   int CallHandlersOnly() {
     ScriptSlot& s = ws.slots[0];
+    const HandlerTable& table = engine.handlers();
     int passed = 0;
     for (int i = 0; i < s.step_count; ++i)
-      passed += engine.handlers().Get(s.steps[static_cast<std::size_t>(i)].category)(engine, 0, i) != 0;
+      passed += table.Get(s.steps[static_cast<std::size_t>(i)].category)(engine, table.services(), 0, i) != 0;
     return passed;
   }
 

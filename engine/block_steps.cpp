@@ -20,10 +20,10 @@ bool IsBlockStep(const StepRecord& step) { return (step.status & (STEP_SKIP | ST
 bool IsLoopStartAction(std::string_view action) {
   return ContainsNoCase(action, "START") && ContainsNoCase(action, "LOOP");
 }
-bool IsLoopEndAction(std::string_view action) { return EqualsNoCase(action, "NEXT LOOP"); }
+bool IsLoopEndAction(std::string_view action) { return EqualsNoCase(action, kLoopEndAction); }
 bool IsIfAction(std::string_view action) { return action.size() >= 3 && EqualsNoCase(action.substr(0, 3), "IF "); }
-bool IsElseAction(std::string_view action) { return EqualsNoCase(action, "ELSE"); }
-bool IsEndIfAction(std::string_view action) { return EqualsNoCase(action, "END IF"); }
+bool IsElseAction(std::string_view action) { return EqualsNoCase(action, kElseAction); }
+bool IsEndIfAction(std::string_view action) { return EqualsNoCase(action, kEndIfAction); }
 
 int StepsOf(const ScriptSlot& s) { return std::max(0, std::min(s.step_count, s.capacity())); }
 

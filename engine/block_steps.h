@@ -10,6 +10,11 @@
 
 namespace zelo {
 
+// The actions that end blocks, compared whole.
+inline constexpr char kLoopEndAction[] = "NEXT LOOP";
+inline constexpr char kElseAction[] = "ELSE";
+inline constexpr char kEndIfAction[] = "END IF";
+
 // Neither skipped nor a breakpoint.
 bool IsBlockStep(const StepRecord& step);
 // Action names, without regard to case.

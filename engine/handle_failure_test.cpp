@@ -210,7 +210,7 @@ TEST_F(FailureTest, JumpToLabelGoesOnAtTheLabel) {
   Failing("Jump to Label", "CLEANUP");
   AddStep("Comment");
   AddStep("Label", CAT_FLOW).text.Assign("cleanup");
-  engine.handlers().Set(CAT_FLOW, [](RunEngine&, int, int index) { return index + 2; });
+  engine.handlers().Set(CAT_FLOW, [](RunEngine&, const ActionServices*, int, int index) { return index + 2; });
   RunAndWait();
   EXPECT_NE(Log().find("\tJumping to label \"CLEANUP\" [Step 3]\r\n"), std::string::npos);
   EXPECT_EQ(CallsOf(1), 0);
@@ -245,7 +245,7 @@ TEST_F(FailureTest, IncrementVariableWithoutANameGoesOn) {
 }
 
 int failures_left = 0;
-int FailTwice(RunEngine& run, int, int) {
+int FailTwice(RunEngine& run, const ActionServices*, int, int) {
   if (failures_left-- > 0) {
     run.SetStepError("not yet");
     return 0;

@@ -178,7 +178,7 @@ int RunEngine::Dispatch(int slot, int index) {
     SetStepError(run_texts::kActionNotAvailable, step.action.c_str());
     return 0;
   }
-  return handler(*this, slot, index);
+  return handler(*this, handlers_.services(), slot, index);
 }
 
 }  // namespace zelo

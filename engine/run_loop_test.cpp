@@ -49,7 +49,7 @@ TEST_F(RunLoopTest, StepLineShowsTextCutTo259WithoutLineBreaksAndPercentAsItIs) 
 TEST_F(RunLoopTest, ElapsedTimeCountsFromTheRunsStart) {
   AddStep("Delay", CAT_WAIT);
   WriteSettingNumber("SOFTWARE\\Zelomat\\InterStepDelay-0", 0);
-  engine.handlers().Set(CAT_WAIT, [](RunEngine& run, int, int) {
+  engine.handlers().Set(CAT_WAIT, [](RunEngine& run, const ActionServices*, int, int) {
     run.clock().Sleep(61000);
     return 1;
   });
@@ -61,7 +61,7 @@ TEST_F(RunLoopTest, ElapsedTimeCountsFromTheRunsStart) {
 // category it serves and which step's category it got.
 std::vector<std::pair<int, int>> g_dispatched;
 template <int C>
-int MarkCategory(RunEngine& run, int slot, int index) {
+int MarkCategory(RunEngine& run, const ActionServices*, int slot, int index) {
   const int category = run.workspace().slots[slot].steps[index].category;
   g_dispatched.emplace_back(C, category);
   return C == CAT_FLOW ? index + 2 : 1;
@@ -83,7 +83,7 @@ TEST_F(RunLoopTest, EveryCategoryReachesItsOwnHandler) {
 
 TEST(HandlerTable, OnlyCategoriesTwoToSeventeenHoldHandlers) {
   HandlerTable t;
-  StepHandler h = [](RunEngine&, int, int) { return 1; };
+  StepHandler h = [](RunEngine&, const ActionServices*, int, int) { return 1; };
   t.Set(1, h);
   t.Set(18, h);
   t.Set(-3, h);
@@ -178,7 +178,8 @@ TEST_F(RunLoopTest, FlowControlResultOfOneGoesToTheFirstStep) {
   rounds = 0;
   AddStep("Comment");
   AddStep("Goto Label", CAT_FLOW);
-  engine.handlers().Set(CAT_FLOW, [](RunEngine&, int, int index) { return ++rounds < 3 ? 1 : index + 2; });
+  engine.handlers().Set(CAT_FLOW,
+                        [](RunEngine&, const ActionServices*, int, int index) { return ++rounds < 3 ? 1 : index + 2; });
   RunAndWait();
   EXPECT_EQ(Calls(), (std::vector<int>{0, 0, 0}));  // the scripted Comment handler, three times
   EXPECT_EQ(rounds, 3);
@@ -321,7 +322,7 @@ TEST_F(RunLoopTest, RunCountAndLastRunAreKeptPerStep) {
   AddStep("Goto Label", CAT_FLOW, "next 1");
   static int rounds;
   rounds = 0;
-  engine.handlers().Set(CAT_FLOW, [](RunEngine&, int, int) { return ++rounds < 4 ? 1 : 3; });
+  engine.handlers().Set(CAT_FLOW, [](RunEngine&, const ActionServices*, int, int) { return ++rounds < 4 ? 1 : 3; });
   RunAndWait();
   EXPECT_EQ(Step(0).run_count, 4);
   EXPECT_EQ(Step(1).run_count, 4);
@@ -340,7 +341,7 @@ TEST_F(RunLoopTest, StepDelaySleepsAfterEveryPassedStepUntilTheNextFullRun) {
   AddStep("Comment");
   AddStep("Comment", CAT_SYSTEM, "fail");
   engine.set_failure_handler([](RunEngine& run, int, int index) { return index + 1; });
-  engine.handlers().Set(CAT_SYSTEM, [](RunEngine& run, int slot, int index) {
+  engine.handlers().Set(CAT_SYSTEM, [](RunEngine& run, const ActionServices*, int slot, int index) {
     const StepRecord& step = run.workspace().slots[slot].steps[index];
     if (step.action == "Set Step Delay") WriteSetting(SettingPath("SOFTWARE\\Zelomat\\InterStepDelay-%d", slot), "350");
     return step.value(1) == "fail" ? 0 : 1;
@@ -354,7 +355,7 @@ TEST_F(RunLoopTest, StepDelaySleepsAfterEveryPassedStepUntilTheNextFullRun) {
   EXPECT_EQ(clock.Sleeps().size(), 3u) << "Run From Here keeps the delay";
 
   WriteSetting("SOFTWARE\\Zelomat\\InterStepDelay-0", "0");
-  engine.handlers().Set(CAT_SYSTEM, [](RunEngine&, int, int) { return 1; });
+  engine.handlers().Set(CAT_SYSTEM, [](RunEngine&, const ActionServices*, int, int) { return 1; });
   WriteSetting("SOFTWARE\\Zelomat\\InterStepDelay-0", "500");
   RunAndWait();
   EXPECT_EQ(clock.Sleeps().size(), 3u) << "a full run deletes the delay";

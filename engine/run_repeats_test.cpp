@@ -20,7 +20,7 @@ class RunRepeatsTest : public RunTest {
  protected:
   RunRepeatsTest() {
     // "Set Run Repeats" with n: a counter of 0 becomes n - 1; any other is kept.
-    engine.handlers().Set(CAT_FLOW, [](RunEngine& run, int slot, int index) {
+    engine.handlers().Set(CAT_FLOW, [](RunEngine& run, const ActionServices*, int slot, int index) {
       const StepRecord& step = run.workspace().slots[slot].steps[index];
       if (run.run_repeats(slot) == kNoRepeats) {
         const int n = TextToInt(step.text.view());
@@ -54,7 +54,7 @@ TEST_F(RunRepeatsTest, UserStartClearsFinishedRepeats) {
 TEST_F(RunRepeatsTest, RepeatForeverRunsUntilStopped) {
   static int runs;
   runs = 0;
-  engine.handlers().Set(CAT_SYSTEM, [](RunEngine& run, int, int) {
+  engine.handlers().Set(CAT_SYSTEM, [](RunEngine& run, const ActionServices*, int, int) {
     if (++runs == 25) run.RequestStop();
     return 1;
   });
@@ -119,7 +119,7 @@ TEST_F(RunRepeatsTest, ExitCodeDefaultsToTheSetting) {
 TEST_F(RunRepeatsTest, ExitCodeSetByARunWinsOverTheDefault) {
   WriteSettingNumber("SOFTWARE\\Zelomat\\DefaultReturnCode", 7);
   engine.set_hidden_program(true);
-  engine.handlers().Set(CAT_FLOW, [](RunEngine& run, int, int) {
+  engine.handlers().Set(CAT_FLOW, [](RunEngine& run, const ActionServices*, int, int) {
     SetExitCode(3);
     return -1;
   });
@@ -139,13 +139,13 @@ TEST_F(RunRepeatsTest, TheWayAHiddenRunEndsDecidesTheExitCode) {
   WriteSettingNumber("SOFTWARE\\Zelomat\\DefaultReturnCode", 7);
   WriteSettingNumber("SOFTWARE\\Zelomat\\FailedReturnCode", 9);
   // "Exit Run" earlier in the run: sets 3 and goes on.
-  engine.handlers().Set(CAT_FUNCTIONS, [](RunEngine&, int, int) {
+  engine.handlers().Set(CAT_FUNCTIONS, [](RunEngine&, const ActionServices*, int, int) {
     SetExitCode(3);
     return 1;
   });
   // Fails in the first run only.
   static int tries;
-  engine.handlers().Set(CAT_MOUSE, [](RunEngine&, int, int) { return ++tries == 1 ? 0 : 1; });
+  engine.handlers().Set(CAT_MOUSE, [](RunEngine&, const ActionServices*, int, int) { return ++tries == 1 ? 0 : 1; });
   auto code_of = [this](const char* first_mode, std::initializer_list<std::pair<int, const char*>> steps,
                         FailureHandler failure = &HandleFailure) {
     ClearExitCode();

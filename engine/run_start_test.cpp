@@ -123,7 +123,7 @@ TEST_F(RunStartTest, UserVariablesStayWhenAnotherInstanceRunsOrTheCommandLineSet
 TEST_F(RunStartTest, ScreenSaverIsOffDuringTheRunAndRestoredAfter) {
   static bool during;
   static bool kept;
-  engine.handlers().Set(CAT_SYSTEM, [](RunEngine& run, int, int) {
+  engine.handlers().Set(CAT_SYSTEM, [](RunEngine& run, const ActionServices*, int, int) {
     during = run.system().ScreenSaverActive();
     kept = ReadSetting("SOFTWARE\\Zelomat\\ScreenSaver") == 1;
     return 1;
@@ -143,7 +143,9 @@ TEST_F(RunStartTest, ScreenSaverIsOffDuringTheRunAndRestoredAfter) {
 }
 
 TEST_F(RunStartTest, ScreenSaverIsLeftAloneByDefault) {
-  engine.handlers().Set(CAT_SYSTEM, [](RunEngine& run, int, int) { return run.system().ScreenSaverActive() ? 1 : 0; });
+  engine.handlers().Set(CAT_SYSTEM, [](RunEngine& run, const ActionServices*, int, int) {
+    return run.system().ScreenSaverActive() ? 1 : 0;
+  });
   AddStep("Comment");
   RunAndWait();
   EXPECT_EQ(Step(0).last_run, LAST_RUN_PASS);

@@ -112,7 +112,7 @@ class RunTest : public ::testing::Test {
   RunEngine engine;
 
  private:
-  static int Scripted(RunEngine& run, int slot, int index) {
+  static int Scripted(RunEngine& run, const ActionServices*, int slot, int index) {
     RunTest* t = current_;
     const StepRecord& step = run.workspace().slots[static_cast<std::size_t>(slot)].steps[static_cast<std::size_t>(index)];
     {

@@ -274,7 +274,7 @@ TEST_F(StopRunTest, DestroyingTheEngineStopsARunningRun) {
     ws2.slots[0].steps.resize(3);
     ws2.slots[0].step_count = 3;
     for (auto& s : ws2.slots[0].steps) s.category = CAT_FLOW;
-    second.handlers().Set(CAT_FLOW, [](RunEngine& run, int, int) {
+    second.handlers().Set(CAT_FLOW, [](RunEngine& run, const ActionServices*, int, int) {
       ++steps;
       run.clock().Sleep(0);
       return 1;  // back to the first step for ever

@@ -3,7 +3,6 @@
 #include <string>
 
 #include "actions/shared/file_routines.h"
-#include "base/text.h"
 #include "engine/block_steps.h"
 #include "engine/flow_texts.h"
 #include "engine/run_engine.h"
@@ -14,13 +13,9 @@ namespace zelo {
 
 namespace {
 
-struct IfWord {
-  const char* word;
-  IfCondition condition;
-};
-
-// Case-insensitive substring tests in this order; the first that holds decides.
-constexpr IfWord kIfWords[] = {
+// Tested in this order; the first that holds decides. "ELSE" and "END IF"
+// are compared whole.
+constexpr ActionWord<IfCondition> kIfWords[] = {
     {"IF File Exists", IfCondition::FileExists},
     {"IF Folder Exists", IfCondition::FolderExists},
     {"IF Window Exists", IfCondition::WindowExists},
@@ -31,6 +26,8 @@ constexpr IfWord kIfWords[] = {
     {"IF Caps Lock is On", IfCondition::CapsLock},
     {"IF Clipboard Equals", IfCondition::ClipboardEquals},
     {"IF Expression", IfCondition::Expression},
+    {kElseAction, IfCondition::Else, WordMatch::Whole},
+    {kEndIfAction, IfCondition::Other, WordMatch::Whole},
 };
 
 std::string ExpandedText(const StepRecord& step, int slot, int index) {
@@ -48,13 +45,11 @@ int Undecided(RunEngine& run, const StepRecord& step) {
 
 }  // namespace
 
-IfCondition ClassifyIf(std::string_view action) {
-  for (const IfWord& w : kIfWords)
-    if (ContainsNoCase(action, w.word)) return w.condition;
-  return IsElseAction(action) ? IfCondition::Else : IfCondition::Other;
-}
+const ActionWords<IfCondition> kIfActions{kIfWords};
 
-int RunIfStep(RunEngine& run, int slot, int index) {
+IfCondition ClassifyIf(std::string_view action) { return kIfActions.KindOf(action, IfCondition::Other); }
+
+int RunIfStep(RunEngine& run, const ActionServices*, int slot, int index) {
   const StepRecord& step = run.workspace().slots[static_cast<std::size_t>(slot)].steps[static_cast<std::size_t>(index)];
   run.state().condition_undecided = false;
   switch (ClassifyIf(step.action.view())) {

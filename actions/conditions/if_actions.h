@@ -6,9 +6,12 @@
 
 #include <string_view>
 
+#include "actions/shared/action_words.h"
+
 namespace zelo {
 
 class RunEngine;
+struct ActionServices;
 
 enum class IfCondition {
   FileExists,      // "IF File Exists"
@@ -23,9 +26,12 @@ enum class IfCondition {
   Other,           // "END IF" and anything else: passes
 };
 
+// The category's action names, tested in order; any other name is Other.
+extern const ActionWords<IfCondition> kIfActions;
 IfCondition ClassifyIf(std::string_view action);
 
-// The step handler: 1 = true (or END IF), 0 = false (or ELSE).
-int RunIfStep(RunEngine& run, int slot, int index);
+// The step handler: 1 = true (or END IF), 0 = false (or ELSE). It needs no
+// services: conditions look at files, keys and the clipboard themselves.
+int RunIfStep(RunEngine& run, const ActionServices* services, int slot, int index);
 
 }  // namespace zelo

@@ -23,7 +23,7 @@ FileOutcome CopyFolderStep(const FileStepInputs& in, bool move);
 FileOutcome DeleteFolderStep(const FileStepInputs& in);
 // file_shell_actions.cpp
 FileOutcome SetFileAssociationStep(const FileStepInputs& in);
-FileOutcome MapDriveStep(const FileStepInputs& in, const FileServices& services);
+FileOutcome MapDriveStep(const FileStepInputs& in, const ActionServices& services);
 FileOutcome MapDrivePromptStep();
 
 // A failed outcome with its error text.

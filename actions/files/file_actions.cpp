@@ -4,22 +4,17 @@
 #include <cstdio>
 
 #include "actions/files/file_action_steps.h"
-#include "base/text.h"
-#include "engine/handler_table.h"
+#include "actions/shared/action_services.h"
 #include "engine/run_engine.h"
 
 namespace zelo {
 
 namespace {
 
-struct FileActionName {
-  const char* name;
-  FileAction action;
-};
-
-// Tested in this order after the whole name "Read File"; "Map Drive Prompt"
-// before "Map Drive", which it contains.
-constexpr FileActionName kFileActionNames[] = {
+// Tested in this order: the whole name "Read File" first, which the others
+// contain; "Map Drive Prompt" before "Map Drive", which it contains.
+constexpr ActionWord<FileAction> kFileWords[] = {
+    {"Read File", FileAction::ReadFile, WordMatch::Whole},
     {"Read File Line", FileAction::ReadFileLine},
     {"Count File Lines", FileAction::CountFileLines},
     {"Write/Create File", FileAction::WriteFile},
@@ -36,8 +31,6 @@ constexpr FileActionName kFileActionNames[] = {
     {"Map Drive Prompt", FileAction::MapDrivePrompt},
     {"Map Drive", FileAction::MapDrive},
 };
-
-FileServices g_services;
 
 }  // namespace
 
@@ -57,14 +50,11 @@ FileOutcome FileFailuref(const char* format, ...) {
   return FileFailure(buf);
 }
 
-FileAction FileActionOf(std::string_view action) {
-  if (EqualsNoCase(action, "Read File")) return FileAction::ReadFile;
-  for (const FileActionName& n : kFileActionNames)
-    if (ContainsNoCase(action, n.name)) return n.action;
-  return FileAction::Unknown;
-}
+const ActionWords<FileAction> kFileActions{kFileWords};
 
-FileOutcome RunFileAction(const FileStepInputs& in, const FileServices& services) {
+FileAction FileActionOf(std::string_view action) { return kFileActions.KindOf(action, FileAction::Unknown); }
+
+FileOutcome RunFileAction(const FileStepInputs& in, const ActionServices& services) {
   switch (in.action) {
     case FileAction::ReadFile:
       return ReadFileStep(in);
@@ -104,11 +94,12 @@ FileOutcome RunFileAction(const FileStepInputs& in, const FileServices& services
   return FileFailure("Unknown file action");
 }
 
-int RunFileStep(RunEngine& run, int slot, int index) {
-  if (g_services.expand == nullptr || g_services.save == nullptr) {
+int RunFileStep(RunEngine& run, const ActionServices* services, int slot, int index) {
+  if (!ExpandsAndSaves(services)) {
     run.SetStepError("File actions are not connected to field expansion");
     return 0;
   }
+  const auto expand = services->expand;
   const ScriptSlot& script = run.workspace().slots[static_cast<std::size_t>(slot)];
   const StepRecord& step = script.steps[static_cast<std::size_t>(index)];
   FileStepInputs in;
@@ -118,27 +109,22 @@ int RunFileStep(RunEngine& run, int slot, int index) {
     return 0;
   }
   // Each field is copied out before the next expansion replaces the buffer.
-  in.path = g_services.expand(step.value(1).view(), slot, index);
-  if (in.action != FileAction::MapDrive && !in.path.empty() && g_services.resolve != nullptr) {
+  in.path = expand(step.value(1).view(), slot, index);
+  if (in.action != FileAction::MapDrive && !in.path.empty() && services->resolve_path != nullptr) {
     std::string full;
-    g_services.resolve(in.path, &full, script.file_name.view());
+    services->resolve_path(in.path, &full, script.file_name.view());
     if (!full.empty()) in.path = full;
   }
-  in.value2 = g_services.expand(step.value(2).view(), slot, index);
-  in.value3 = g_services.expand(step.value(3).view(), slot, index);
-  in.text = g_services.expand(step.text.view(), slot, index);
-  const FileOutcome out = RunFileAction(in, g_services);
-  if (out.has_result) g_services.save(step, slot, index, out.result);
+  in.value2 = expand(step.value(2).view(), slot, index);
+  in.value3 = expand(step.value(3).view(), slot, index);
+  in.text = expand(step.text.view(), slot, index);
+  const FileOutcome out = RunFileAction(in, *services);
+  if (out.has_result) services->save(step, slot, index, out.result);
   if (!out.passed) {
     run.SetStepError("%s", out.error.c_str());
     return 0;
   }
   return 1;
-}
-
-void RegisterFileActions(HandlerTable& table, const FileServices& services) {
-  g_services = services;
-  table.Set(CAT_FILES, &RunFileStep);
 }
 
 }  // namespace zelo

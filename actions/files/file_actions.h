@@ -7,12 +7,12 @@
 #include <string>
 #include <string_view>
 
-#include "model/step_record.h"
+#include "actions/shared/action_words.h"
 
 namespace zelo {
 
-class HandlerTable;
 class RunEngine;
+struct ActionServices;
 
 enum class FileAction {
   ReadFile,
@@ -36,21 +36,8 @@ enum class FileAction {
 
 // "Read File" by its whole name, the others by the first name of the table
 // (in its order) that the action contains; case does not matter.
+extern const ActionWords<FileAction> kFileActions;
 FileAction FileActionOf(std::string_view action);
-
-// What the handler takes from the rest of the program: field expansion
-// (copying the expansion buffer), result saving, the path search that turns a
-// bare name into a full path (ResolvePath; tests may leave it out, names are
-// then used as written) and the program launcher for "net use" (LaunchCommand;
-// without it that fallback fails).
-struct FileServices {
-  std::string (*expand)(std::string_view field, int slot, int step) = nullptr;
-  void (*save)(const StepRecord& step, int slot, int step_index, std::string_view data) = nullptr;
-  // True and the full path in *out when found; false and the name unchanged in *out when not.
-  bool (*resolve)(std::string_view name, std::string* out, std::string_view script_path) = nullptr;
-  // The launcher's result: -12349 when nothing could be started.
-  int (*launch)(std::string_view command, bool visible, int32_t wait_ms) = nullptr;
-};
 
 // A step's fields as the actions use them, already expanded.
 struct FileStepInputs {
@@ -68,14 +55,15 @@ struct FileOutcome {
   std::string result;  // handed to the step's output when has_result
 };
 
-// Carries out one action on the real file system.
-FileOutcome RunFileAction(const FileStepInputs& in, const FileServices& services);
+// Carries out one action on the real file system. Of the services it uses
+// the path search (without it a share of "Map Drive" must exist as a file)
+// and the launcher for "net use" (without it that fallback fails).
+FileOutcome RunFileAction(const FileStepInputs& in, const ActionServices& services);
 
-// The category's handler: expands the fields, runs the action, saves its
-// result. 1 = pass, 0 = fail with the reason in the step error text.
-int RunFileStep(RunEngine& run, int slot, int index);
-
-// Makes RunFileStep the category's handler in table, using services.
-void RegisterFileActions(HandlerTable& table, const FileServices& services);
+// The category's handler: expands the fields, passes value1 through the
+// path search (when the services have one; names are then used as
+// written), runs the action, saves its result. 1 = pass, 0 = fail with the
+// reason in the step error text.
+int RunFileStep(RunEngine& run, const ActionServices* services, int slot, int index);
 
 }  // namespace zelo

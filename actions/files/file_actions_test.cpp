@@ -4,6 +4,7 @@
 
 #include <filesystem>
 
+#include "actions/action_handlers.h"
 #include "actions/shared/file_routines.h"
 #include "actions/shared/file_test_support.h"
 #include "base/text.h"
@@ -39,7 +40,7 @@ class FileActionTest : public ::testing::Test {
     in.value2 = value2;
     in.value3 = value3;
     in.text = text;
-    return RunFileAction(in, FileServices());
+    return RunFileAction(in, ActionServices());
   }
   // Read-only files stay writable for a user who may write anything (root on
   // the native build): the tests that need them then have nothing to test.
@@ -314,17 +315,17 @@ class FileStepTest : public test::HandlerRunTest {
  protected:
   FileStepTest() {
     root() = files.root();
-    FileServices services;
     services.expand = &Expand;
     services.save = &Save;
-    services.resolve = &Resolve;
-    RegisterFileActions(engine.handlers(), services);
+    services.resolve_path = &Resolve;
+    InstallActionHandlers(engine.handlers(), services);
   }
   static std::string& root() {
     static std::string r;
     return r;
   }
   ScratchFiles files;
+  ActionServices services;
 
  private:
   // "%dir%" stands for the scratch folder.

@@ -1,16 +1,11 @@
 // "Set File Association", "Map Drive" and "Map Drive Prompt".
 #include "actions/files/file_action_steps.h"
 #include "actions/files/file_association.h"
-#include "actions/shared/file_routines.h"
 #include "actions/files/network_drive.h"
+#include "actions/shared/action_services.h"
+#include "actions/shared/file_routines.h"
 
 namespace zelo {
-
-namespace {
-
-constexpr int kNothingStarted = -12349;
-
-}  // namespace
 
 FileOutcome SetFileAssociationStep(const FileStepInputs& in) {
   if (in.path.empty()) return FileFailure("No program provided");
@@ -21,7 +16,7 @@ FileOutcome SetFileAssociationStep(const FileStepInputs& in) {
   return FileOutcome();
 }
 
-FileOutcome MapDriveStep(const FileStepInputs& in, const FileServices& services) {
+FileOutcome MapDriveStep(const FileStepInputs& in, const ActionServices& services) {
   const std::string& share = in.path;
   const std::string& drive = in.text;
   if (share.empty()) return FileFailure("No shared folder provided");
@@ -32,12 +27,12 @@ FileOutcome MapDriveStep(const FileStepInputs& in, const FileServices& services)
   // The provider refused: when the share can be found at all, "net use" gets
   // a second try, which may know credentials the provider call lacked.
   std::string found;
-  const bool known = services.resolve != nullptr ? services.resolve(share, &found, std::string_view())
-                                                 : FileExists(share);  // a share is a full path
+  const bool known = services.resolve_path != nullptr ? services.resolve_path(share, &found, std::string_view())
+                                                      : FileExists(share);  // a share is a full path
   if (!known)
     return FileFailuref("The share name \"%s\" could not be found", share.c_str());
   const std::string command = "net use " + drive + " " + share;
-  if (services.launch == nullptr || services.launch(command, false, 0) == kNothingStarted)
+  if (services.launch == nullptr || services.launch(command, false, 0, StopCheck()) == kLaunchFailed)
     return FileFailuref("Unable to run \"%s\"", command.c_str());
   return FileOutcome();
 }

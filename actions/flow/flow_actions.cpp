@@ -17,28 +17,24 @@ namespace zelo {
 
 namespace {
 
-struct FlowWord {
-  const char* word;
-  FlowAction action;
-};
-
-// Case-insensitive substring tests in this order; "NEXT LOOP" is compared whole.
-constexpr FlowWord kFlowWords[] = {
-    {"to Label", FlowAction::GotoLabel}, {"Repeats", FlowAction::RunRepeats},
-    {"Exit Run", FlowAction::ExitRun},   {"Exit Zelomat", FlowAction::ExitProgram},
-    {"Break", FlowAction::BreakLoop},    {"Start", FlowAction::LoopStart},
-};
-
-struct LoopWord {
-  const char* word;
-  LoopKind kind;
+// Tested in this order; "NEXT LOOP" and "Label" are compared whole.
+constexpr ActionWord<FlowAction> kFlowWords[] = {
+    {"to Label", FlowAction::GotoLabel},
+    {"Repeats", FlowAction::RunRepeats},
+    {"Exit Run", FlowAction::ExitRun},
+    {"Exit Zelomat", FlowAction::ExitProgram},
+    {"Break", FlowAction::BreakLoop},
+    {"Start", FlowAction::LoopStart},
+    {kLoopEndAction, FlowAction::NextLoop, WordMatch::Whole},
+    {"Label", FlowAction::Other, WordMatch::Whole},
 };
 
 // "FILE LINE" before "FILE": a file-line loop also contains "FILE".
-constexpr LoopWord kLoopWords[] = {
+constexpr ActionWord<LoopKind> kLoopWords[] = {
     {"FOR", LoopKind::For},         {"WHILE", LoopKind::While},    {"FILE LINE", LoopKind::FileLine},
     {"FILE", LoopKind::Files},      {"WINDOW", LoopKind::Windows}, {"DATASET", LoopKind::Dataset},
 };
+constexpr ActionWords<LoopKind> kLoopKinds{kLoopWords};
 
 // Next step index plus one, as the run loop takes it from this category.
 int Next(int index) { return index + 1; }
@@ -126,20 +122,13 @@ int NextLoop(RunEngine& run, int slot, int index) {
 
 }  // namespace
 
-FlowAction ClassifyFlowAction(std::string_view action) {
-  for (const FlowWord& w : kFlowWords)
-    if (ContainsNoCase(action, w.word)) return w.action;
-  if (IsLoopEndAction(action)) return FlowAction::NextLoop;
-  return FlowAction::Other;
-}
+const ActionWords<FlowAction> kFlowActions{kFlowWords};
 
-LoopKind ClassifyLoop(std::string_view action) {
-  for (const LoopWord& w : kLoopWords)
-    if (ContainsNoCase(action, w.word)) return w.kind;
-  return LoopKind::Other;
-}
+FlowAction ClassifyFlowAction(std::string_view action) { return kFlowActions.KindOf(action, FlowAction::Other); }
 
-int RunFlowStep(RunEngine& run, int slot, int index) {
+LoopKind ClassifyLoop(std::string_view action) { return kLoopKinds.KindOf(action, LoopKind::Other); }
+
+int RunFlowStep(RunEngine& run, const ActionServices*, int slot, int index) {
   const StepRecord& step = SlotOf(run, slot).steps[static_cast<std::size_t>(index)];
   ExpandText(step.text.view(), slot, index);
   const std::string text = ExpansionBuffer();

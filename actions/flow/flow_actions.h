@@ -5,9 +5,12 @@
 
 #include <string_view>
 
+#include "actions/shared/action_words.h"
+
 namespace zelo {
 
 class RunEngine;
+struct ActionServices;
 
 enum class FlowAction {
   GotoLabel,     // "Goto Label" (contains "to Label")
@@ -23,11 +26,14 @@ enum class FlowAction {
 // The kinds of loop start, told apart by words of the action.
 enum class LoopKind { For, While, FileLine, Files, Windows, Dataset, Other };
 
+// The category's action names, tested in order; any other name is Other.
+extern const ActionWords<FlowAction> kFlowActions;
 FlowAction ClassifyFlowAction(std::string_view action);
 LoopKind ClassifyLoop(std::string_view action);
 
 // The step handler: the next step's index plus one, 0 = fail (reason in the
-// step error text), -1 = stop the run.
-int RunFlowStep(RunEngine& run, int slot, int index);
+// step error text), -1 = stop the run. It needs no services: loops and jumps
+// only read the script and expand the text themselves.
+int RunFlowStep(RunEngine& run, const ActionServices* services, int slot, int index);
 
 }  // namespace zelo

@@ -78,7 +78,7 @@ TEST_F(FlowTest, NestedForLoopsRunTheInnerBodySixTimes) {
   EXPECT_EQ(Occurrences(Log(), "\tEnd of loop from [Step 1] (2 total loops done)"), 1);
 }
 
-int IncrementN(RunEngine&, int, int) {
+int IncrementN(RunEngine&, const ActionServices*, int, int) {
   std::string text;
   ReadStoredVariable(kUserVariablesKey, "n", &text);
   WriteVariable(kUserVariablesKey, "n", std::to_string(TextToInt(text) + 1));
@@ -170,7 +170,7 @@ TEST_F(FlowTest, SetRunRepeatsRunsTheScriptThatManyTimesInAll) {
 
 int runs_seen = 0;
 int32_t repeats_seen = 0;
-int StopOnThirdRun(RunEngine& run, int slot, int) {
+int StopOnThirdRun(RunEngine& run, const ActionServices*, int slot, int) {
   repeats_seen = run.run_repeats(slot);
   if (++runs_seen == 3) run.RequestStop();
   return 1;
@@ -304,7 +304,7 @@ TEST_F(FlowTest, TheFilesLoopNamesEachFileOfAFolder) {
 
 bool remove_folder_now = false;
 std::string folder_to_remove;
-int RemoveFolderOnce(RunEngine&, int, int) {
+int RemoveFolderOnce(RunEngine&, const ActionServices*, int, int) {
   if (remove_folder_now) {
     // Windows keeps a folder with an open search from going: there the loop
     // simply walks every file.

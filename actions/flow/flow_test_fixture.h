@@ -75,7 +75,7 @@ class FlowTest : public RunTest {
     static std::mutex m;
     return m;
   }
-  static int Record(RunEngine& run, int slot, int index) {
+  static int Record(RunEngine& run, const ActionServices*, int slot, int index) {
     const StepRecord& step = run.workspace().slots[static_cast<std::size_t>(slot)].steps[static_cast<std::size_t>(index)];
     ExpandText(step.text.view(), slot, index);
     std::lock_guard<std::mutex> lock(recorded_mutex());

@@ -4,8 +4,8 @@
 
 #include "actions/functions/number_functions.h"
 #include "actions/functions/text_functions.h"
+#include "actions/shared/action_services.h"
 #include "base/text.h"
-#include "engine/handler_table.h"
 #include "engine/run_engine.h"
 #include "expr/evaluator.h"
 
@@ -13,14 +13,9 @@ namespace zelo {
 
 namespace {
 
-struct FunctionKeyword {
-  const char* keyword;
-  FunctionKind kind;
-};
-
 // Tested in this order: an earlier keyword wins over a later one that the
 // same name also holds.
-constexpr FunctionKeyword kFunctionKeywords[] = {
+constexpr ActionWord<FunctionKind> kFunctionWords[] = {
     {"LENGTH", FunctionKind::Length}, {"UPPER", FunctionKind::Upper},    {"LOWER", FunctionKind::Lower},
     {"TRIM", FunctionKind::Trim},     {"REPLACE", FunctionKind::Replace}, {"INSERT", FunctionKind::Insert},
     {"SUB", FunctionKind::SubText},   {"COUNT", FunctionKind::Count},    {"FIND", FunctionKind::Find},
@@ -29,8 +24,6 @@ constexpr FunctionKeyword kFunctionKeywords[] = {
     {"FORMAT", FunctionKind::Format}, {"Word", FunctionKind::Words},     {"CALC", FunctionKind::Calc},
     {"RANDOM", FunctionKind::Random},
 };
-
-FunctionServices g_services;
 
 bool Option(const FunctionInputs& in, std::string_view word) { return ContainsNoCase(in.options, word); }
 
@@ -47,11 +40,9 @@ FunctionOutcome TooLong(const FunctionInputs& in, int32_t length) {
 
 }  // namespace
 
-FunctionKind FunctionKindOf(std::string_view action) {
-  for (const FunctionKeyword& k : kFunctionKeywords)
-    if (ContainsNoCase(action, k.keyword)) return k.kind;
-  return FunctionKind::Unknown;
-}
+const ActionWords<FunctionKind> kFunctionActions{kFunctionWords};
+
+FunctionKind FunctionKindOf(std::string_view action) { return kFunctionActions.KindOf(action, FunctionKind::Unknown); }
 
 FunctionOutcome ComputeFunction(const FunctionInputs& in, RandomSource random) {
   FunctionOutcome out;
@@ -142,29 +133,25 @@ FunctionOutcome ComputeFunction(const FunctionInputs& in, RandomSource random) {
   return out;
 }
 
-int RunFunctionStep(RunEngine& run, int slot, int index) {
-  if (g_services.expand == nullptr || g_services.save == nullptr) {
+int RunFunctionStep(RunEngine& run, const ActionServices* services, int slot, int index) {
+  if (!ExpandsAndSaves(services)) {
     run.SetStepError("Functions are not connected to field expansion");
     return 0;
   }
+  const auto expand = services->expand;
   const StepRecord& step = run.workspace().slots[static_cast<std::size_t>(slot)].steps[static_cast<std::size_t>(index)];
   FunctionInputs in;
   in.action = step.action.view();
-  in.text = g_services.expand(step.text.view(), slot, index);
+  in.text = expand(step.text.view(), slot, index);
   in.value1 = FunctionKindOf(in.action) == FunctionKind::Format ? step.value(1).str()
-                                                                : g_services.expand(step.value(1).view(), slot, index);
-  in.value2 = g_services.expand(step.value(2).view(), slot, index);
+                                                                : expand(step.value(1).view(), slot, index);
+  in.value2 = expand(step.value(2).view(), slot, index);
   in.stored_value2 = step.value(2).view();
-  in.options = g_services.expand(step.options.view(), slot, index);
-  const FunctionOutcome out = ComputeFunction(in, g_services.random);
+  in.options = expand(step.options.view(), slot, index);
+  const FunctionOutcome out = ComputeFunction(in, services->random);
   if (!out.passed) run.SetStepError("%s", out.error.c_str());
-  g_services.save(step, slot, index, out.result);
+  services->save(step, slot, index, out.result);
   return out.passed ? 1 : 0;
-}
-
-void RegisterFunctionActions(HandlerTable& table, const FunctionServices& services) {
-  g_services = services;
-  table.Set(CAT_FUNCTIONS, &RunFunctionStep);
 }
 
 }  // namespace zelo

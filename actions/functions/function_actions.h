@@ -6,12 +6,12 @@
 #include <string>
 #include <string_view>
 
-#include "model/step_record.h"
+#include "actions/shared/action_words.h"
 
 namespace zelo {
 
-class HandlerTable;
 class RunEngine;
+struct ActionServices;
 
 enum class FunctionKind {
   Length,
@@ -36,8 +36,9 @@ enum class FunctionKind {
   Unknown,
 };
 
-// The action's kind from keywords in its name, tested in a fixed order
-// without regard to case; the first match decides.
+// The action's kind from keywords in its name (the shared lookup over this
+// table); Unknown when none is in it.
+extern const ActionWords<FunctionKind> kFunctionActions;
 FunctionKind FunctionKindOf(std::string_view action);
 
 // The step's fields as the handler uses them: text, value1 and value2
@@ -65,20 +66,9 @@ using RandomSource = int32_t (*)(int32_t low, int32_t high);
 // kMaxFunctionResult.
 FunctionOutcome ComputeFunction(const FunctionInputs& inputs, RandomSource random);
 
-// What the handler takes from substitution and result saving; the program
-// passes ExpandText (copying its buffer), SaveStepOutput and RandomInRange.
-struct FunctionServices {
-  std::string (*expand)(std::string_view field, int slot, int step) = nullptr;
-  void (*save)(const StepRecord& step, int slot, int step_index, std::string_view data) = nullptr;
-  RandomSource random = nullptr;
-};
-
-// The handler of the category: expands the fields, computes the result and
-// always hands it to the step's output, also when the step fails. 1 = pass,
-// 0 = fail with the reason in the step error text.
-int RunFunctionStep(RunEngine& run, int slot, int index);
-
-// Makes RunFunctionStep the category's handler in table, using services.
-void RegisterFunctionActions(HandlerTable& table, const FunctionServices& services);
+// The handler of the category: expands the fields through the services,
+// computes the result and always saves it to the step's output, also when
+// the step fails. 1 = pass, 0 = fail with the reason in the step error text.
+int RunFunctionStep(RunEngine& run, const ActionServices* services, int slot, int index);
 
 }  // namespace zelo

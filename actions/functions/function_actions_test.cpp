@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "actions/action_handlers.h"
 #include "actions/functions/text_functions.h"
 #include "engine/run_test_fixture.h"
 
@@ -108,12 +109,13 @@ TEST(ComputeFunction, FailsForUnknownNamesAndHugeResultsKeepingTheText) {
 class FunctionStepTest : public test::HandlerRunTest {
  protected:
   FunctionStepTest() {
-    FunctionServices services;
     services.expand = &Expand;
     services.save = &Save;
     services.random = &FixedRandom;
-    RegisterFunctionActions(engine.handlers(), services);
+    InstallActionHandlers(engine.handlers(), services);
   }
+
+  ActionServices services;
 
 
  private:

@@ -3,9 +3,10 @@
 #include <algorithm>
 #include <limits>
 
+#include "actions/shared/action_services.h"
+#include "actions/shared/launch_command.h"
 #include "base/printf_text.h"
 #include "base/text.h"
-#include "engine/handler_table.h"
 #include "engine/run_engine.h"
 #include "engine/run_log.h"
 #include "settings/defaults.h"
@@ -26,30 +27,33 @@ constexpr const char* kNotStarted = "Unable to start '%s'";
 constexpr const char* kTranslated = "\tTranslated run buffer: [%s]\r\n";
 constexpr const char* kNotConnected = "Run Program actions are not connected to field expansion";
 
-struct ActionWord {
-  const char* word;
-  ProgramAction action;
+// Tested in this order; the first word the name holds decides. "Service"
+// stands for the three service actions, told apart by kServiceWords. The
+// starting actions share one path, which every other name takes as well.
+constexpr ActionWord<ProgramAction> kProgramWords[] = {
+    {"KILL", ProgramAction::Kill},
+    {"Service", ProgramAction::StopService},
+    {"Call Script", ProgramAction::CallScript},
+    {"Start", ProgramAction::Start},
+    {"Launch Document", ProgramAction::Start},
+    {"MS-DOS Command", ProgramAction::Start},
+    {"Control Panel", ProgramAction::Start},
 };
 
-// Tested in this order; the first word the name holds decides, and a
-// service action with neither stops the service. The words nest: "Service
-// Startup Type" also holds "Start".
-constexpr ActionWord kServiceWords[] = {
+// A service action with neither word stops the service. The words nest:
+// "Service Startup Type" also holds "Start".
+constexpr ActionWord<ProgramAction> kServiceWords[] = {
     {"Startup", ProgramAction::ServiceStartupType},
     {"Start", ProgramAction::StartService},
 };
+constexpr ActionWords<ProgramAction> kServiceActions{kServiceWords};
 
-struct StartupWord {
-  const char* word;
-  StartupType type;
-};
-constexpr StartupWord kStartupWords[] = {
+constexpr ActionWord<StartupType> kStartupWords[] = {
     {"Automatic", StartupType::Automatic},
     {"Manual", StartupType::Manual},
     {"Disabled", StartupType::Disabled},
 };
-
-ProgramServices g_services;
+constexpr ActionWords<StartupType> kStartupTypes{kStartupWords};
 
 const StepRecord& StepAt(RunEngine& run, int slot, int index) {
   return run.workspace().slots[static_cast<std::size_t>(slot)].steps[static_cast<std::size_t>(index)];
@@ -73,33 +77,33 @@ StopCheck StopOf(RunEngine& run) {
   };
 }
 
-int StartProgram(RunEngine& run, int slot, int index, ProgramAction action) {
+int StartProgram(RunEngine& run, const ActionServices& services, int slot, int index, ProgramAction action) {
   const StepRecord& step = StepAt(run, slot, index);
-  ProgramPlatform& platform = *g_services.platform;
-  const std::string text = g_services.expand(step.text.view(), slot, index);
+  const std::string text = services.expand(step.text.view(), slot, index);
   if (text.empty()) {
     run.SetStepError("%s", kNoProgram);
     return 0;
   }
   std::string command;
-  platform.ResolvePath(text, ScriptPath(run, slot), &command);
+  services.resolve_path(text, &command, ScriptPath(run, slot));
   const bool call_script = action == ProgramAction::CallScript;
-  if (call_script) command = CallScriptCommand(platform.ProgramPath(), command);
+  if (call_script) command = CallScriptCommand(services.programs->ProgramPath(), command);
   if (step.run_count == 1) WriteLog(kTranslated, command.c_str());
 
   const StartOptions options = ParseStartOptions(step.options.view());
   if (options.single && !call_script) {
+    ProgramPlatform& programs = *services.programs;
     uint64_t window = 0;
-    if (platform.FindProcessWindow(command, false, &window) == 0) platform.FindProcessWindow(command, true, &window);
+    if (programs.FindProcessWindow(command, false, &window) == 0) programs.FindProcessWindow(command, true, &window);
     if (window != 0) {
-      platform.ActivateWindow(window);
+      programs.ActivateWindow(window);
       return 1;
     }
   }
 
   const bool waits = options.wait || call_script;
-  const int32_t wait_ms = waits ? WaitLimitMs(g_services.expand(step.timeout.view(), slot, index)) : 0;
-  const int result = platform.LaunchCommand(command, !options.hidden, wait_ms, StopOf(run));
+  const int32_t wait_ms = waits ? WaitLimitMs(services.expand(step.timeout.view(), slot, index)) : 0;
+  const int result = services.launch(command, !options.hidden, wait_ms, StopOf(run));
   switch (result) {
     case kLaunchFailed:
       run.SetStepError(kNotStarted, command.c_str());
@@ -114,16 +118,16 @@ int StartProgram(RunEngine& run, int slot, int index, ProgramAction action) {
     default:
       break;
   }
-  g_services.save(step, slot, index, waits ? PrintfText("%d", result) : std::string("1"));
+  services.save(step, slot, index, waits ? PrintfText("%d", result) : std::string("1"));
   return 1;
 }
 
-int KillProcess(RunEngine& run, int slot, int index) {
-  const std::string text = g_services.expand(StepAt(run, slot, index).text.view(), slot, index);
-  ProgramPlatform& platform = *g_services.platform;
+int KillProcess(RunEngine& run, const ActionServices& services, int slot, int index) {
+  const std::string text = services.expand(StepAt(run, slot, index).text.view(), slot, index);
+  ProgramPlatform& programs = *services.programs;
   bool ended = false;
   std::string error;
-  if (platform.EndProcess(text, false, &ended, &error) == 0 && platform.EndProcess(text, true, &ended, &error) == 0) {
+  if (programs.EndProcess(text, false, &ended, &error) == 0 && programs.EndProcess(text, true, &ended, &error) == 0) {
     run.SetStepError(kNoProcess, text.c_str());
     return 0;
   }
@@ -134,34 +138,31 @@ int KillProcess(RunEngine& run, int slot, int index) {
   return 1;
 }
 
-int ControlService(RunEngine& run, int slot, int index, ProgramAction action) {
+int ControlService(RunEngine& run, const ActionServices& services, int slot, int index, ProgramAction action) {
   const StepRecord& step = StepAt(run, slot, index);
-  const std::string name = g_services.expand(step.text.view(), slot, index);
+  const std::string name = services.expand(step.text.view(), slot, index);
   ServiceRequest request = ServiceRequest::Start;
   StartupType type = StartupType::Unknown;
   if (action == ProgramAction::ServiceStartupType) {
     request = ServiceRequest::SetStartupType;
-    type = ParseStartupType(g_services.expand(step.value(1).view(), slot, index));
+    type = ParseStartupType(services.expand(step.value(1).view(), slot, index));
   } else if (action == ProgramAction::StopService) {
     request = ServiceRequest::Stop;
   }
   std::string error;
-  if (g_services.platform->ControlService(name, request, type, &error)) return 1;
+  if (services.programs->ControlService(name, request, type, &error)) return 1;
   run.SetStepError("%s", error.c_str());
   return 0;
 }
 
 }  // namespace
 
+const ActionWords<ProgramAction> kProgramActions{kProgramWords};
+
 ProgramAction ClassifyProgramAction(std::string_view action) {
-  if (ContainsNoCase(action, "KILL")) return ProgramAction::Kill;
-  if (ContainsNoCase(action, "Service")) {
-    for (const ActionWord& w : kServiceWords)
-      if (ContainsNoCase(action, w.word)) return w.action;
-    return ProgramAction::StopService;
-  }
-  if (ContainsNoCase(action, "Call Script")) return ProgramAction::CallScript;
-  return ProgramAction::Start;
+  const ProgramAction found = kProgramActions.KindOf(action, ProgramAction::Start);
+  if (found != ProgramAction::StopService) return found;
+  return kServiceActions.KindOf(action, ProgramAction::StopService);
 }
 
 StartOptions ParseStartOptions(std::string_view options) {
@@ -173,9 +174,7 @@ StartOptions ParseStartOptions(std::string_view options) {
 }
 
 StartupType ParseStartupType(std::string_view value) {
-  for (const StartupWord& w : kStartupWords)
-    if (ContainsNoCase(value, w.word)) return w.type;
-  return StartupType::Unknown;
+  return kStartupTypes.KindOf(value, StartupType::Unknown);
 }
 
 int32_t WaitLimitMs(std::string_view timeout) {
@@ -195,29 +194,25 @@ std::string CallScriptCommand(std::string_view program_path, std::string_view sc
   return "\"" + std::string(program_path) + "\" /r " + quoted;
 }
 
-int RunProgramStep(RunEngine& run, int slot, int index) {
-  if (g_services.expand == nullptr || g_services.save == nullptr || g_services.platform == nullptr) {
+int RunProgramStep(RunEngine& run, const ActionServices* services, int slot, int index) {
+  if (!ExpandsAndSaves(services) || services->resolve_path == nullptr || services->launch == nullptr ||
+      services->programs == nullptr) {
     run.SetStepError("%s", kNotConnected);
     return 0;
   }
   const ProgramAction action = ClassifyProgramAction(StepAt(run, slot, index).action.view());
   switch (action) {
     case ProgramAction::Kill:
-      return KillProcess(run, slot, index);
+      return KillProcess(run, *services, slot, index);
     case ProgramAction::ServiceStartupType:
     case ProgramAction::StartService:
     case ProgramAction::StopService:
-      return ControlService(run, slot, index, action);
+      return ControlService(run, *services, slot, index, action);
     case ProgramAction::Start:
     case ProgramAction::CallScript:
       break;
   }
-  return StartProgram(run, slot, index, action);
-}
-
-void RegisterProgramActions(HandlerTable& table, const ProgramServices& services) {
-  g_services = services;
-  table.Set(CAT_RUN_PROGRAM, &RunProgramStep);
+  return StartProgram(run, *services, slot, index, action);
 }
 
 }  // namespace zelo

@@ -9,18 +9,20 @@
 #include <string_view>
 
 #include "actions/programs/program_platform.h"
-#include "model/step_record.h"
+#include "actions/shared/action_words.h"
 
 namespace zelo {
 
-class HandlerTable;
 class RunEngine;
+struct ActionServices;
 
 enum class ProgramAction { Kill, ServiceStartupType, StartService, StopService, Start, CallScript };
 
 // The branch of an action name, by words tested in a fixed order: "KILL",
 // then "Service" ("Startup", else "Start", else "Stop"), then "Call Script";
-// everything else starts a program.
+// everything else starts a program. The table names the starting actions
+// too, so that it knows every action of the category.
+extern const ActionWords<ProgramAction> kProgramActions;
 ProgramAction ClassifyProgramAction(std::string_view action);
 
 struct StartOptions {
@@ -42,18 +44,9 @@ int32_t WaitLimitMs(std::string_view timeout);
 // script, each in double quotes.
 std::string CallScriptCommand(std::string_view program_path, std::string_view script);
 
-// What the handler takes from substitution and result saving.
-struct ProgramServices {
-  std::string (*expand)(std::string_view field, int slot, int step) = nullptr;
-  void (*save)(const StepRecord& step, int slot, int step_index, std::string_view data) = nullptr;
-  ProgramPlatform* platform = nullptr;
-};
-
 // The handler: 1 pass, 0 fail with the reason in the step error text, -1
-// when the stop key or a stop request ended a wait for a program.
-int RunProgramStep(RunEngine& run, int slot, int index);
-
-// Makes RunProgramStep the category's handler in table, using services.
-void RegisterProgramActions(HandlerTable& table, const ProgramServices& services);
+// when the stop key or a stop request ended a wait for a program. Uses the
+// services' expansion, result saving, path search, launcher and programs.
+int RunProgramStep(RunEngine& run, const ActionServices* services, int slot, int index);
 
 }  // namespace zelo

@@ -74,7 +74,8 @@ TEST(CallScriptCommandLine, TheProgramItselfWithSlashRAndTheQuotedScript) {
   EXPECT_EQ(CallScriptCommand("Z.exe", "a.zxm\""), "\"Z.exe\" /r \"a.zxm\"");
 }
 
-// Records what the handler asks; answers are set by each test.
+// Records what the handler asks of the programs platform, the path search
+// and the launcher; answers are set by each test.
 class FakePlatform : public ProgramPlatform {
  public:
   std::map<std::string, std::string> paths;
@@ -88,13 +89,13 @@ class FakePlatform : public ProgramPlatform {
   bool service_ok = true;
   std::vector<std::string> calls;
 
-  bool ResolvePath(std::string_view name, std::string_view script_path, std::string* out) override {
+  bool ResolvePath(std::string_view name, std::string* out, std::string_view script_path) {
     calls.push_back("resolve " + std::string(name) + " beside " + std::string(script_path));
     auto it = paths.find(std::string(name));
     *out = it == paths.end() ? std::string(name) : it->second;
     return it != paths.end();
   }
-  int LaunchCommand(std::string_view command, bool visible, int32_t wait_ms, const StopCheck& stop) override {
+  int LaunchCommand(std::string_view command, bool visible, int32_t wait_ms, const StopCheck& stop) {
     calls.push_back("launch " + std::string(command) + (visible ? "" : " hidden") + " wait " +
                     std::to_string(wait_ms));
     if (launch_waits_for_stop) {
@@ -132,11 +133,17 @@ class FakePlatform : public ProgramPlatform {
 class ProgramStepTest : public test::HandlerRunTest {
  protected:
   ProgramStepTest() {
-    ProgramServices services;
+    current() = &platform;
     services.expand = &Expand;
     services.save = &Save;
-    services.platform = &platform;
-    RegisterProgramActions(engine.handlers(), services);
+    services.resolve_path = [](std::string_view name, std::string* out, std::string_view script_path) {
+      return current()->ResolvePath(name, out, script_path);
+    };
+    services.launch = [](std::string_view command, bool visible, int32_t wait_ms, const StopCheck& stop) {
+      return current()->LaunchCommand(command, visible, wait_ms, stop);
+    };
+    services.programs = &platform;
+    InstallActionHandlers(engine.handlers(), services);
   }
 
   StepRecord& AddProgramStep(std::string_view action, std::string_view text, std::string_view options = "",
@@ -148,10 +155,14 @@ class ProgramStepTest : public test::HandlerRunTest {
     return step;
   }
 
-
   FakePlatform platform;
+  ActionServices services;
 
  private:
+  static FakePlatform*& current() {
+    static FakePlatform* platform = nullptr;
+    return platform;
+  }
   // Stands for substitution: "%p%" becomes "prog.exe", "%t%" becomes "2".
   static std::string Expand(std::string_view field, int, int) {
     std::string out = ReplaceText(field, "%p%", "prog.exe", true, false);

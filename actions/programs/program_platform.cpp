@@ -1,6 +1,5 @@
 #include "actions/programs/program_platform.h"
 
-#include "actions/shared/path_search.h"
 #include "actions/shared/process_list.h"
 
 namespace zelo {
@@ -9,12 +8,6 @@ namespace {
 
 class SystemPlatform : public ProgramPlatform {
  public:
-  bool ResolvePath(std::string_view name, std::string_view script_path, std::string* out) override {
-    return zelo::ResolvePath(name, out, script_path);
-  }
-  int LaunchCommand(std::string_view command, bool visible, int32_t wait_ms, const StopCheck& stop) override {
-    return zelo::LaunchCommand(command, visible, wait_ms, stop);
-  }
   int FindProcessWindow(std::string_view name, bool second_try, uint64_t* window) override {
     return EnumProcesses(name, kFindProcessWindow, window, second_try);
   }

@@ -1,14 +1,12 @@
-// What the "Run Program" handler asks of the system: the shared routines of
-// path search, launching, the process list and window activation, the
-// service manager, and the program's own path. The program uses the
-// system's (SystemProgramPlatform); tests pass a double.
+// What the "Run Program" handler asks of the system besides the path search
+// and the launcher: the process list, window activation, the service
+// manager, and the program's own path. The program uses the system's
+// (SystemProgramPlatform); tests pass a double.
 #pragma once
 
 #include <cstdint>
 #include <string>
 #include <string_view>
-
-#include "actions/shared/launch_command.h"
 
 namespace zelo {
 
@@ -18,8 +16,6 @@ enum class StartupType { Automatic, Manual, Disabled, Unknown };
 class ProgramPlatform {
  public:
   virtual ~ProgramPlatform() = default;
-  virtual bool ResolvePath(std::string_view name, std::string_view script_path, std::string* out) = 0;
-  virtual int LaunchCommand(std::string_view command, bool visible, int32_t wait_ms, const StopCheck& stop) = 0;
   // EnumProcesses mode 1: the count of processes seen, the window of the
   // last one named like name's file in *window.
   virtual int FindProcessWindow(std::string_view name, bool second_try, uint64_t* window) = 0;

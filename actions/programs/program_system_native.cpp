@@ -9,9 +9,10 @@
 #include <climits>
 
 #include "actions/shared/association_command.h"
+#include "actions/shared/launch_command.h"
 #include "actions/shared/path_search.h"
-#include "actions/shared/process_list.h"
 #include "actions/programs/program_platform.h"
+#include "actions/shared/process_list.h"
 
 namespace zelo {
 

@@ -1,6 +1,5 @@
 #include "actions/system/system_actions.h"
 
-#include "base/text.h"
 #include "engine/run_engine.h"
 #include "engine/run_texts.h"
 
@@ -8,13 +7,9 @@ namespace zelo {
 
 namespace {
 
-struct ActionWord {
-  const char* word;
-  SystemAction action;
-};
-
-// Case-insensitive substring tests; the first that holds decides.
-constexpr ActionWord kActionWords[] = {
+// Tested in this order; the first that holds decides. "Comment" is compared
+// whole.
+constexpr ActionWord<SystemAction> kSystemWords[] = {
     {"Variable", SystemAction::Variable},
     {"Step Delay", SystemAction::StepDelay},
     {"Write to Log", SystemAction::WriteToLog},
@@ -28,17 +23,18 @@ constexpr ActionWord kActionWords[] = {
     {"Logoff", SystemAction::EndSession},
     {"Restart", SystemAction::EndSession},
     {"Shutdown", SystemAction::EndSession},
+    {"Comment", SystemAction::Other, WordMatch::Whole},
 };
 
 }  // namespace
 
+const ActionWords<SystemAction> kSystemActions{kSystemWords};
+
 SystemAction ClassifySystemAction(std::string_view action) {
-  for (const ActionWord& w : kActionWords)
-    if (ContainsNoCase(action, w.word)) return w.action;
-  return SystemAction::Other;
+  return kSystemActions.KindOf(action, SystemAction::Other);
 }
 
-int RunSystemStep(RunEngine& run, int slot, int index) {
+int RunSystemStep(RunEngine& run, const ActionServices*, int slot, int index) {
   const StepRecord& step = run.workspace().slots[static_cast<std::size_t>(slot)].steps[static_cast<std::size_t>(index)];
   if (ClassifySystemAction(step.action.view()) == SystemAction::Other) return 1;
   // The other branches come with variable substitution, the clipboard, the

@@ -5,9 +5,12 @@
 
 #include <string_view>
 
+#include "actions/shared/action_words.h"
+
 namespace zelo {
 
 class RunEngine;
+struct ActionServices;
 
 // The branches of the handler, told apart by words in the action name,
 // tested in this order.
@@ -26,9 +29,11 @@ enum class SystemAction {
   Other,           // "Comment" and anything else: passes and does nothing
 };
 
+// The category's action names, tested in order; any other name is Other.
+extern const ActionWords<SystemAction> kSystemActions;
 SystemAction ClassifySystemAction(std::string_view action);
 
 // The step handler of the category.
-int RunSystemStep(RunEngine& run, int slot, int index);
+int RunSystemStep(RunEngine& run, const ActionServices* services, int slot, int index);
 
 }  // namespace zelo

@@ -9,11 +9,6 @@
 
 namespace zelo::test {
 
-namespace {
-
-
-}  // namespace
-
 std::string TestProgramPath(const std::string& exe) {
   return Narrow(WindowsPath(ZELO_TEST_PROGRAMS)) + "\\" + exe;
 }
