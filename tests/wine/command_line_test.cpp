@@ -128,8 +128,12 @@ TEST(CommandLine, EditOpensTheScriptAndPutsItFirstInTheRecentList) {
   HWND main = WaitForProcessWindow(p.id(), L"Zelomat", zelo::test::kGuiWaitMs);
   ASSERT_NE(main, nullptr);
   EXPECT_TRUE(zelo::test::WaitForTitle(main, L"opened.zxm - Zelomat", zelo::test::kGuiWaitMs));
+  // The list is written just after the title is set: wait for the value.
   std::string recent;
-  EXPECT_TRUE(zelo::test::GetZelomatString("RecentFile1", &recent));
+  const DWORD start = GetTickCount();
+  while (!(zelo::test::GetZelomatString("RecentFile1", &recent) && recent == path) &&
+         GetTickCount() - start < zelo::test::kGuiWaitMs)
+    Sleep(20);
   EXPECT_EQ(recent, path);
   EXPECT_EQ(CloseProgram(p, main), 0u);
 }
