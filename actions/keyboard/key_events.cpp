@@ -31,6 +31,14 @@ unsigned ModifierBit(uint8_t vk) {
   return vk == kAlt ? PRESSED_ALT : 0u;
 }
 
+// The events of one byte of text typed as a character, press and release,
+// made once for every byte so that plain text costs a table copy per byte.
+struct CharacterStrokes {
+  KeyEvent events[256][4];
+  uint8_t count[256];
+  CharacterStrokes();
+};
+
 }  // namespace
 
 std::size_t KeyStrokeEvents(uint8_t vk, bool shifted, int phase, std::vector<KeyEvent>* out) {
@@ -61,14 +69,43 @@ std::size_t KeyStrokeEvents(uint8_t vk, bool shifted, int phase, std::vector<Key
   return 2;
 }
 
+CharacterStrokes::CharacterStrokes() {
+  std::vector<KeyEvent> events;
+  for (int c = 0; c < 256; ++c) {
+    events.clear();
+    if (c >= 128) {
+      // A byte of 128 or more is no key of the US table; typing it as the
+      // virtual key of the same number would press some unrelated key.
+      events.push_back(Character(static_cast<unsigned char>(c), false));
+      events.push_back(Character(static_cast<unsigned char>(c), true));
+    } else {
+      const CharacterKey key = CharacterKeyFor(static_cast<unsigned char>(c));
+      KeyStrokeEvents(key.vk, key.shifted, 1, &events);
+      KeyStrokeEvents(key.vk, key.shifted, 2, &events);
+    }
+    count[c] = static_cast<uint8_t>(events.size());
+    for (std::size_t i = 0; i < events.size(); ++i) this->events[c][i] = events[i];
+  }
+}
+
 void ParseKeySequence(std::string_view text, bool tokens, KeySequence* out) {
-  out->events.clear();
+  static const CharacterStrokes strokes;
+  std::vector<KeyEvent>& events = out->events;
+  events.clear();
   out->keystrokes = 0;
   out->pressed_modifiers = 0;
   const std::size_t nul = text.find('\0');
   if (nul != std::string_view::npos) text = text.substr(0, nul);
+  events.reserve(text.size() * 2);
   CloseBraceCache cache;
   for (std::size_t pos = 0; pos < text.size();) {
+    const unsigned char c = static_cast<unsigned char>(text[pos]);
+    if (c != '{' || !tokens) {
+      events.insert(events.end(), strokes.events[c], strokes.events[c] + strokes.count[c]);
+      ++out->keystrokes;
+      ++pos;
+      continue;
+    }
     const KeyToken key = ParseKeyToken(text, pos, tokens, &cache);
     pos += key.length;
     switch (key.kind) {
@@ -79,12 +116,7 @@ void ParseKeySequence(std::string_view text, bool tokens, KeySequence* out) {
         out->events.push_back(e);
         break;
       }
-      case KeyTokenKind::kCharacter:
-        // A byte of 128 or more is no key of the US table; typing it as the
-        // virtual key of the same number would press some unrelated key.
-        out->events.push_back(Character(key.byte, false));
-        out->events.push_back(Character(key.byte, true));
-        ++out->keystrokes;
+      case KeyTokenKind::kCharacter:  // a brace is never one
         break;
       case KeyTokenKind::kKey:
         if (key.action != KeyNameAction::kReleaseOnly) {

@@ -8,10 +8,12 @@ namespace zelo {
 
 namespace {
 
+char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
 bool StartsWithNoCase(std::string_view text, std::size_t pos, std::string_view name) {
   if (text.size() - pos < name.size()) return false;
   for (std::size_t i = 0; i < name.size(); ++i)
-    if (AsciiLower(text[pos + i]) != AsciiLower(name[i])) return false;
+    if (Lower(text[pos + i]) != Lower(name[i])) return false;
   return true;
 }
 
