@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets with clang (ASan + UBSan) in build/fuzz and
 # fuzzes one of them for the given number of seconds (default 600):
-#   scripts/fuzz.sh [seconds] [reader|evaluator|expand|keys]
+#   scripts/fuzz.sh [seconds] [reader|evaluator|expand|keys|color|bitmap]
 # reader (the default) is the script reader, evaluator the expression
 # evaluator and conditions, expand field expansion, keys the key-sequence
-# language. New inputs collect in
-# build/fuzz/corpus (or corpus-evaluator, corpus-expand, corpus-keys); crashes land in
-# build/fuzz/artifacts (or artifacts-evaluator, artifacts-expand, artifacts-keys).
+# language, color the colour texts and bitmap the bitmap files of the pixel
+# and image searches. New inputs collect in build/fuzz/corpus (or
+# corpus-evaluator, corpus-expand, ...); crashes land in build/fuzz/artifacts
+# (or artifacts-evaluator, ...).
 set -euo pipefail
 ZELO_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$ZELO_ROOT"
@@ -30,8 +31,16 @@ case "$TARGET" in
     BIN=keys_fuzz SUFFIX=-keys SEEDS=fuzz/keys_seeds
     OPTIONS=(-max_len=8192 -dict=fuzz/keys.dict)
     ;;
+  color)
+    BIN=color_fuzz SUFFIX=-color SEEDS=fuzz/color_seeds
+    OPTIONS=(-max_len=256)
+    ;;
+  bitmap)
+    BIN=bitmap_fuzz SUFFIX=-bitmap SEEDS=fuzz/bitmap_seeds
+    OPTIONS=(-max_len=8192)
+    ;;
   *)
-    echo "usage: scripts/fuzz.sh [seconds] [reader|evaluator|expand|keys]" >&2
+    echo "usage: scripts/fuzz.sh [seconds] [reader|evaluator|expand|keys|color|bitmap]" >&2
     exit 2
     ;;
 esac
