@@ -7,6 +7,10 @@ set -euo pipefail
 ZELO_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$ZELO_ROOT"
 
+# Xvfb and Wine before the first Wine call; the benchmarks build what they need.
+scripts/setup.sh --no-build
+source scripts/wine-env.sh
+
 cmake -S . -B build/bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DZELO_SANITIZE=OFF >/dev/null
 cmake --build build/bench --target script_file_bench script_file_ratios bench_evaluator bench_expand
 echo "== load average: $(cut -d" " -f1-3 /proc/loadavg) on $(nproc) CPUs"
@@ -50,10 +54,32 @@ scripts/wine-exec.sh build/win/bench/run_loop_timing.exe
 # steps, against the same script with a breakpoint on its first step (start,
 # load and end without running a step); the difference is the run itself.
 echo "== Zelomat.exe /r under Wine: 50000 Comment steps"
-scripts/setup.sh >/dev/null 2>&1
-source scripts/wine-env.sh
 bench_dir=$(mktemp -d)
-trap 'rm -rf "$bench_dir"' EXIT
+# The runs change settings (their own log file, logging on and off, the
+# defaults a first start writes): the program's whole key is saved first and
+# put back on any exit, Ctrl-C included, so that a value that was absent is
+# absent again.
+settings_key='HKCU\Software\Zelomat'
+had_settings=0
+if wine reg query "$settings_key" >/dev/null 2>&1; then
+  had_settings=1
+  wine reg export "$settings_key" "$(winepath -w "$bench_dir/settings.reg" 2>/dev/null)" >/dev/null 2>&1 ||
+    { echo "bench: could not save the settings under $settings_key" >&2; exit 1; }
+fi
+restore_settings() {
+  local kept=
+  wine reg delete "$settings_key" /f >/dev/null 2>&1 || true
+  if [ "$had_settings" = 1 ] && ! wine reg import "$(winepath -w "$bench_dir/settings.reg" 2>/dev/null)" >/dev/null 2>&1; then
+    echo "bench: could not put the settings back; they are saved in $bench_dir/settings.reg" >&2
+    kept=1
+  fi
+  rm -f "$WINEPREFIX/drive_c/zelo_bench_log.txt"
+  [ -n "$kept" ] || rm -rf "$bench_dir"
+}
+trap restore_settings EXIT
+trap 'exit 130' INT
+trap 'exit 143' TERM
+trap 'exit 129' HUP
 write_script() {  # FILE FIRST-STATUS
   awk -v first="$2" 'BEGIN {
     printf "<?xml version=\"1.0\" ?>\r\n<Zelomat>\r\n"
@@ -74,13 +100,7 @@ seconds() {  # SCRIPT LOGGING-SWITCH
   end=$(date +%s.%N)
   awk -v s="$start" -v e="$end" 'BEGIN { print e - s }'
 }
-# The runs use their own log file and switch logging; both settings are put
-# back afterwards.
-old_logfile=$(wine reg query 'HKCU\Software\Zelomat' /v Logfile 2>/dev/null | tr -d '\r' |
-  sed -n 's/^ *Logfile *REG_[A-Z_]* *//p')
-old_log=$(wine reg query 'HKCU\Software\Zelomat' /v Log 2>/dev/null | tr -d '\r' |
-  sed -n 's/^ *Log *REG_DWORD *0x//p')
-wine reg add 'HKCU\Software\Zelomat' /v Logfile /t REG_SZ /d 'C:\zelo_bench_log.txt' /f >/dev/null 2>&1
+wine reg add "$settings_key" /v Logfile /t REG_SZ /d 'C:\zelo_bench_log.txt' /f >/dev/null 2>&1
 for switch in /f /L; do
   runs=() idles=()
   for _ in 1 2 3; do
@@ -96,10 +116,3 @@ for switch in /f /L; do
       label, best_r, best_i, best_r - best_i, 50000 / (best_r - best_i)
   }'
 done
-if [ -n "$old_logfile" ]; then
-  wine reg add 'HKCU\Software\Zelomat' /v Logfile /t REG_SZ /d "$old_logfile" /f >/dev/null 2>&1
-else
-  wine reg delete 'HKCU\Software\Zelomat' /v Logfile /f >/dev/null 2>&1
-fi
-wine reg add 'HKCU\Software\Zelomat' /v Log /t REG_DWORD /d "$((16#${old_log:-0}))" /f >/dev/null 2>&1
-rm -f "$WINEPREFIX/drive_c/zelo_bench_log.txt"
