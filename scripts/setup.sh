@@ -39,11 +39,11 @@ install_missing() {
 build() {
   log "building the native core"
   cmake -S . -B build/native -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-  cmake --build build/native -- -j2 >&2
+  cmake --build build/native -- -j"$(nproc)" >&2
   log "building the Windows program"
   cmake -S . -B build/win -G Ninja -DCMAKE_BUILD_TYPE=Release \
     -DCMAKE_TOOLCHAIN_FILE="$ZELO_ROOT/cmake/mingw-w64.cmake" >/dev/null
-  cmake --build build/win -- -j2 >&2
+  cmake --build build/win -- -j"$(nproc)" >&2
 }
 
 die() {
