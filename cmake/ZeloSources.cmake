@@ -26,3 +26,32 @@ function(zelo_collect_sources OUT_SRC OUT_TESTS)
   set(${OUT_SRC} ${src} PARENT_SCOPE)
   set(${OUT_TESTS} ${tests} PARENT_SCOPE)
 endfunction()
+
+# Test targets are most of the build time, nearly all of it spent on the
+# GoogleTest headers, on optimising test code and on its debug information.
+# A test target is compiled over a precompiled GoogleTest header, at -O1
+# where the build would optimise harder (test code gains nothing from it),
+# with line tables only where the build has debug information (-g1), and
+# with UNITY as a few large units of ZELO_TEST_UNITY_BATCH files each (a
+# unity build). Win32 test files stay out of the units: the macros of
+# windows.h (DeleteFile, CopyFile...) must not reach the portable tests
+# compiled after them. A test file whose file-local names clash with
+# another's is kept out the same way:
+# set_source_files_properties(FILE PROPERTIES SKIP_UNITY_BUILD_INCLUSION ON).
+function(zelo_fast_test_build target)
+  cmake_parse_arguments(ARG "UNITY" "" "" ${ARGN})
+  target_precompile_headers(${target} PRIVATE <gtest/gtest.h> <gmock/gmock.h> <string> <vector>)
+  target_compile_options(${target} PRIVATE -O1)
+  # Line tables only: sanitizer reports and backtraces keep file and line,
+  # at two thirds of the cost of full debug information.
+  target_compile_options(${target} PRIVATE $<$<CONFIG:Debug,RelWithDebInfo>:-g1>)
+  if(ARG_UNITY AND ZELO_TEST_UNITY_BATCH GREATER 1)
+    set_target_properties(${target} PROPERTIES UNITY_BUILD ON UNITY_BUILD_BATCH_SIZE ${ZELO_TEST_UNITY_BATCH})
+    get_target_property(sources ${target} SOURCES)
+    foreach(f ${sources})
+      if(f MATCHES "_win_test\\.cpp$")
+        set_source_files_properties(${f} PROPERTIES SKIP_UNITY_BUILD_INCLUSION ON)
+      endif()
+    endforeach()
+  endif()
+endfunction()

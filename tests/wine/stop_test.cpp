@@ -76,16 +76,32 @@ class StopTest : public ::testing::Test {
     return StartRunFromHere(main) ? main : nullptr;
   }
 
-  // Starts Run From Here and waits until its first step is in its delay.
+  // Starts Run From Here and waits until its first step has been announced.
   bool StartRunFromHere(HWND main) {
     Command(main, CMD_RUN_FROM_HERE);
-    if (!WaitForLogText(LogPath(), "[STEP 1]: Comment \"step 1\"\r\n", 10000)) return false;
-    // The step line is written before the step runs and the run checks for a
-    // stop request; a Pause before that check would end the run at once,
-    // without the forced stop these tests are about. The check and the start
-    // of the delay take microseconds; a second is ample.
-    Sleep(1000);
-    return true;
+    return WaitForLogText(LogPath(), "[STEP 1]: Comment \"step 1\"\r\n", 10000);
+  }
+
+  // Pauses the run while its first step is in its delay and returns the
+  // "Stop Process" question that a step going on past a second brings. The
+  // step is announced before it runs and the run checks for a stop request:
+  // a Pause that comes before that check ends the run at once instead, and
+  // then the run is started again (every start begins a new log).
+  HWND PauseMidStep(const Process& p, HWND main) {
+    for (int attempt = 0; attempt < 3; ++attempt) {
+      Command(main, CMD_PAUSE);
+      const DWORD start = GetTickCount();
+      bool ended_at_once = false;
+      while (!ended_at_once && GetTickCount() - start < 10000) {
+        if (HWND box = FindProcessWindow(p.id(), L"#32770", L"Stop Process")) return box;
+        std::string log;
+        ReadTextFile(LogPath(), &log);
+        ended_at_once = log.find("Stop request: aborting run at [STEP 1]") != std::string::npos;
+        if (!ended_at_once) Sleep(50);
+      }
+      if (!ended_at_once || !StartRunFromHere(main)) return nullptr;
+    }
+    return nullptr;
   }
 
   // Closes the window and returns the exit code; 99 when the program stayed.
@@ -133,11 +149,10 @@ TEST_F(StopTest, ConfirmedForcedStopEndsTheRunAndTheEditorGoesOn) {
   HWND main = StartSlowVisibleRun(&p, 20000);
   ASSERT_NE(main, nullptr) << "the run did not start";
 
-  Command(main, CMD_PAUSE);
-  ASSERT_TRUE(WaitForLogText(LogPath(), "\r\nAttempting to stop script...\r\n", 5000));
   // The step delay outlasts the one-second timer: the question comes.
-  HWND box = WaitForProcessWindow(p.id(), L"#32770", 10000, L"Stop Process");
+  HWND box = PauseMidStep(p, main);
   ASSERT_NE(box, nullptr) << "no \"Stop Process\" question appeared";
+  ASSERT_TRUE(WaitForLogText(LogPath(), "\r\nAttempting to stop script...\r\n", 5000));
   EXPECT_EQ(WaitForMessageBoxText(box, 5000),
             L"The script is still running the current step.\n\nDo you want to force it to stop?");
   PressOk(box);
@@ -149,8 +164,7 @@ TEST_F(StopTest, ConfirmedForcedStopEndsTheRunAndTheEditorGoesOn) {
   EXPECT_TRUE(Responds(main));
   EXPECT_TRUE(IsWindowVisible(main));
   ASSERT_TRUE(StartRunFromHere(main));
-  Command(main, CMD_PAUSE);
-  box = WaitForProcessWindow(p.id(), L"#32770", 10000, L"Stop Process");
+  box = PauseMidStep(p, main);
   ReadTextFile(LogPath(), &log);
   ASSERT_NE(box, nullptr) << log;
   PressOk(box);
@@ -163,8 +177,7 @@ TEST_F(StopTest, CancelledForcedStopLetsTheRunGoOnUntilTheWindowCloses) {
   HWND main = StartSlowVisibleRun(&p, 20000);
   ASSERT_NE(main, nullptr) << "the run did not start";
 
-  Command(main, CMD_PAUSE);
-  HWND box = WaitForProcessWindow(p.id(), L"#32770", 10000, L"Stop Process");
+  HWND box = PauseMidStep(p, main);
   std::string log;
   ReadTextFile(LogPath(), &log);
   ASSERT_NE(box, nullptr) << "no \"Stop Process\" question appeared\n" << log;
