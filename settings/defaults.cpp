@@ -46,7 +46,7 @@ const std::vector<SettingDefault>& SettingDefaults() {
   static const std::vector<SettingDefault> table = {
       Num(setting::kStopKeyName, kPauseKey),
       Num("InterStepDelay", 0),
-      Num("RecordingSlowRatio", 4),
+      Num(setting::kRecordingSlowRatioName, 4),
       Num("AlwaysShowSysVars", 1),
       Num(setting::kMaxUndoName, 500),
       Num(setting::kEncodeXmlName, 1),

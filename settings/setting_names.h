@@ -32,6 +32,8 @@ ZELO_SETTING(kReturnWhenDone, "ReturnWhenDone")
 ZELO_SETTING(kDefaultReturnCode, "DefaultReturnCode")
 ZELO_SETTING(kFailedReturnCode, "FailedReturnCode")
 ZELO_SETTING(kDefaultSpeed, "DefaultSpeed")
+// The factor of slow recording playback.
+ZELO_SETTING(kRecordingSlowRatio, "RecordingSlowRatio")
 // Per tab; the tab number is filled in.
 ZELO_SETTING(kStepDelayPattern, "InterStepDelay-%d")
 
