@@ -6,6 +6,9 @@
 #include "actions/functions/function_actions.h"
 #include "actions/programs/program_actions.h"
 #include "actions/programs/program_platform.h"
+#include "actions/recordings/play_recording.h"
+#include "actions/recordings/recording_actions.h"
+#include "actions/shared/input_player.h"
 #include "actions/shared/launch_command.h"
 #include "actions/shared/path_search.h"
 #include "actions/system/system_actions.h"
@@ -24,6 +27,7 @@ constexpr CategoryHandler kCategoryHandlers[] = {
     {CAT_IF, &RunIfStep, &KnowsAction<kIfActions>},
     {CAT_SYSTEM, &RunSystemStep, &KnowsAction<kSystemActions>},
     {CAT_FUNCTIONS, &RunFunctionStep, &KnowsAction<kFunctionActions>},
+    {CAT_RECORDINGS, &RunRecordingStep, &KnowsAction<kRecordingActions>},
 };
 
 std::string ExpandedField(std::string_view field, int slot, int step) {
@@ -51,6 +55,8 @@ const ActionServices& ProgramActionServices() {
     s.launch = &LaunchCommand;
     s.random = &RandomInRange;
     s.programs = &SystemProgramPlatform();
+    s.player = &ProgramInputPlayer();
+    s.playback_device = SystemPlaybackDevice();
     return s;
   }();
   return services;

@@ -16,6 +16,8 @@
 
 namespace zelo {
 
+class InputPlayer;
+class PlaybackDevice;
 class ProgramPlatform;
 
 struct ActionServices {
@@ -36,6 +38,10 @@ struct ActionServices {
   // Processes, services, window activation and the program's own path, for
   // the "Run Program" actions.
   ProgramPlatform* programs = nullptr;
+  // The one player of recorded input, and the input stream it plays into,
+  // for the "Recording" action.
+  InputPlayer* player = nullptr;
+  PlaybackDevice* playback_device = nullptr;
 };
 
 // What every handler that reads its fields and saves a result needs.
