@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "actions/shared/held_input.h"
+#include "actions/shared/input_player.h"
 
 namespace zelo {
 
@@ -35,10 +36,21 @@ void WinRunInput::ReleaseHeldInput() {
   if (n) SendInput(n, events, sizeof(INPUT));
 }
 
-// No step can install a journal hook yet (the recorder and the key playback
-// that install one are still to come), so none is ever there to remove.
-bool WinRunInput::JournalHookInstalled() { return false; }
-void WinRunInput::RemoveJournalHook() {}
+// The program's input player stands where the journal-playback hook stood.
+bool WinRunInput::JournalHookInstalled() { return ProgramInputPlayer().Busy(); }
+
+void WinRunInput::RemoveJournalHook() {
+  InputPlayer& player = ProgramInputPlayer();
+  player.RequestStop();
+  // The player shows its log lines by sending them to the main window's
+  // thread, which may be this one: answer them while waiting for its end.
+  while (player.Busy()) {
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_SENDMESSAGE);
+    MSG msg;
+    PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+  }
+  player.Stop();
+}
 
 bool WinRunInput::CapsLockOn() {
   // Low bit: toggled on; high bit: held down.
