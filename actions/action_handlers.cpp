@@ -9,6 +9,8 @@
 #include "actions/shared/launch_command.h"
 #include "actions/shared/path_search.h"
 #include "actions/system/system_actions.h"
+#include "actions/wait/wait_actions.h"
+#include "actions/wait/wait_services.h"
 #include "expr/expand_text.h"
 #include "expr/random.h"
 #include "expr/save_step_output.h"
@@ -24,6 +26,7 @@ constexpr CategoryHandler kCategoryHandlers[] = {
     {CAT_IF, &RunIfStep, &KnowsAction<kIfActions>},
     {CAT_SYSTEM, &RunSystemStep, &KnowsAction<kSystemActions>},
     {CAT_FUNCTIONS, &RunFunctionStep, &KnowsAction<kFunctionActions>},
+    {CAT_WAIT, &RunWaitStep, &KnowsAction<kWaitActions>},
 };
 
 std::string ExpandedField(std::string_view field, int slot, int step) {
@@ -51,6 +54,7 @@ const ActionServices& ProgramActionServices() {
     s.launch = &LaunchCommand;
     s.random = &RandomInRange;
     s.programs = &SystemProgramPlatform();
+    s.waits = &SystemWaitServices();
     return s;
   }();
   return services;

@@ -17,6 +17,7 @@
 namespace zelo {
 
 class ProgramPlatform;
+struct WaitServices;
 
 struct ActionServices {
   // Field expansion (ExpandText): the expanded field, copied out of the
@@ -36,6 +37,9 @@ struct ActionServices {
   // Processes, services, window activation and the program's own path, for
   // the "Run Program" actions.
   ProgramPlatform* programs = nullptr;
+  // The priority, the mouse pointer, screen searches and window lookups of
+  // the "Wait" actions.
+  const WaitServices* waits = nullptr;
 };
 
 // What every handler that reads its fields and saves a result needs.
