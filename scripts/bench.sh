@@ -3,7 +3,10 @@
 # and file-line benchmarks in an optimized native build without sanitizers (build/bench) with
 # Google Benchmark and plain timings, then the Windows build of the timings
 # under Wine, then the real Zelomat.exe running a long script under Wine.
+# "scripts/bench.sh waits" runs only the waits of the real program under Wine:
+# the processor time of waits that never succeed and how soon a wait passes.
 set -euo pipefail
+mode=${1:-all}
 ZELO_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$ZELO_ROOT"
 
@@ -11,6 +14,7 @@ cd "$ZELO_ROOT"
 scripts/setup.sh --no-build
 source scripts/wine-env.sh
 
+if [ "$mode" != waits ]; then
 cmake -S . -B build/bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DZELO_SANITIZE=OFF >/dev/null
 cmake --build build/bench --target script_file_bench script_file_ratios bench_evaluator bench_expand
 echo "== load average: $(cut -d" " -f1-3 /proc/loadavg) on $(nproc) CPUs"
@@ -50,10 +54,11 @@ echo "== run loop: Windows build under Wine"
 cmake --build build/win --target run_loop_timing Zelomat
 scripts/wine-exec.sh build/win/bench/run_loop_timing.exe
 
+fi
+
 # The real program end to end: "Zelomat.exe /r" on a script of 50,000 Comment
 # steps, against the same script with a breakpoint on its first step (start,
 # load and end without running a step); the difference is the run itself.
-echo "== Zelomat.exe /r under Wine: 50000 Comment steps"
 bench_dir=$(mktemp -d)
 # The runs change settings (their own log file, logging on and off, the
 # defaults a first start writes): the program's whole key is saved first and
@@ -80,6 +85,16 @@ trap restore_settings EXIT
 trap 'exit 130' INT
 trap 'exit 143' TERM
 trap 'exit 129' HUP
+if [ "$mode" = waits ]; then
+  echo "== waits of Zelomat.exe /r under Wine"
+  cmake -S . -B build/win -G Ninja -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_TOOLCHAIN_FILE="$ZELO_ROOT/cmake/mingw-w64.cmake" >/dev/null
+  cmake --build build/win --target wait_timing Zelomat
+  echo "== load average: $(cut -d" " -f1-3 /proc/loadavg) on $(nproc) CPUs"
+  scripts/wine-exec.sh build/win/bench/wait_timing.exe "$(winepath -w build/win/ui/Zelomat.exe 2>/dev/null)"
+  exit 0
+fi
+echo "== Zelomat.exe /r under Wine: 50000 Comment steps"
 write_script() {  # FILE FIRST-STATUS
   awk -v first="$2" 'BEGIN {
     printf "<?xml version=\"1.0\" ?>\r\n<Zelomat>\r\n"
