@@ -127,6 +127,13 @@ TEST_F(WaitRunTest, AKeypressWaitTakesItsKeyAndNoOther) {
   keybd_event('A', 0, KEYEVENTF_KEYUP, 0);
   EXPECT_GE(GetTickCount() - start, 1000u) << "another key ended the wait";
   EXPECT_NE(Log().find("\tERROR while running [STEP 1] Wait for Keypress\r\n"), std::string::npos) << Log();
+
+  // Any key is a key of the keyboard: a mouse button is none.
+  p = Start(WaitStep("Wait for Keypress", "", "1.5", "Ignore/Continue"));
+  ASSERT_TRUE(WaitForLogText(LogPath(), "\tWaiting for keypress  (0)\r\n", kGuiWaitMs)) << Log();
+  ExitWhile(p, [](int round) { mouse_event(round % 2 ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_RIGHTDOWN, 0, 0, 0, 0); });
+  mouse_event(MOUSEEVENTF_RIGHTUP, 0, 0, 0, 0);
+  EXPECT_NE(Log().find("\tERROR while running [STEP 1] Wait for Keypress\r\n"), std::string::npos) << Log();
 }
 
 TEST_F(WaitRunTest, AKeyThatHasNoNameFailsAtOnce) {
