@@ -12,6 +12,8 @@
 #include "actions/shared/launch_command.h"
 #include "actions/shared/path_search.h"
 #include "actions/system/system_actions.h"
+#include "actions/wait/wait_actions.h"
+#include "actions/wait/wait_services.h"
 #include "expr/expand_text.h"
 #include "expr/random.h"
 #include "expr/save_step_output.h"
@@ -28,6 +30,7 @@ constexpr CategoryHandler kCategoryHandlers[] = {
     {CAT_SYSTEM, &RunSystemStep, &KnowsAction<kSystemActions>},
     {CAT_FUNCTIONS, &RunFunctionStep, &KnowsAction<kFunctionActions>},
     {CAT_RECORDINGS, &RunRecordingStep, &KnowsAction<kRecordingActions>},
+    {CAT_WAIT, &RunWaitStep, &KnowsAction<kWaitActions>},
 };
 
 std::string ExpandedField(std::string_view field, int slot, int step) {
@@ -57,6 +60,7 @@ const ActionServices& ProgramActionServices() {
     s.programs = &SystemProgramPlatform();
     s.player = &ProgramInputPlayer();
     s.playback_device = SystemPlaybackDevice();
+    s.waits = &SystemWaitServices();
     return s;
   }();
   return services;

@@ -58,6 +58,7 @@ struct MemoryDC { void operator()(HDC h) const { DeleteDC(h); } };
 struct GlobalMemory { void operator()(HGLOBAL h) const { GlobalFree(h); } };
 struct Accelerators { void operator()(HACCEL h) const { DestroyAcceleratorTable(h); } };
 struct CoTaskMemory { void operator()(void* p) const { CoTaskMemFree(p); } };
+struct Window { void operator()(HWND h) const { DestroyWindow(h); } };
 }  // namespace closing
 
 // Process, thread, token, event, file, snapshot.
@@ -76,6 +77,8 @@ using MemoryDC = Owned<HDC, closing::MemoryDC>;
 // After SetClipboardData succeeds the block belongs to the system: release() it.
 using GlobalMemory = Owned<HGLOBAL, closing::GlobalMemory>;
 using AcceleratorTable = Owned<HACCEL, closing::Accelerators>;
+// A window this thread created and destroys (from this same thread).
+using OwnedWindow = Owned<HWND, closing::Window>;
 // Memory the shell hands out with the COM allocator (item lists).
 template <typename T>
 using CoTaskMemory = Owned<T*, closing::CoTaskMemory>;

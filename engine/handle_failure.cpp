@@ -1,6 +1,8 @@
 #include "engine/handle_failure.h"
 
+#include <algorithm>
 #include <string>
+#include <utility>
 
 #include "base/text.h"
 #include "engine/failure_modes.h"
@@ -8,22 +10,27 @@
 #include "engine/flow_texts.h"
 #include "engine/run_engine.h"
 #include "engine/run_texts.h"
+#include "engine/step_timeout.h"
 #include "expr/expand_text.h"
 #include "expr/read_variable.h"
-#include "expr/real_text.h"
 #include "expr/save_step_output.h"
 
 namespace zelo {
 
 namespace {
 
-// The step failed for less than its time-out: it is tried again.
-bool WithinTimeout(RunEngine& run, const StepRecord& step, int slot, int index) {
+// The step failed for less than its time-out: it is tried again after a
+// short pause, never in a busy loop that would keep a core busy for the
+// whole time-out and slow the very program being waited for. The pause ends
+// no later than the time-out itself.
+bool RetryWithinTimeout(RunEngine& run, const StepRecord& step, int slot, int index) {
   if (step.timeout.empty()) return false;
   ExpandText(step.timeout.view(), slot, index);
-  const double seconds = TextToReal(ExpansionBuffer());
+  const uint32_t timeout_ms = StepTimeoutMs(ExpansionBuffer());
   const uint32_t passed = run.clock().Ticks() - run.state().step_start_tick.load();
-  return seconds * 1000.0 > static_cast<double>(passed);
+  if (passed >= timeout_ms) return false;
+  run.clock().Sleep(std::min(kRetryPauseMs, timeout_ms - passed));
+  return true;
 }
 
 MessageAnswer ShowFailureBox(RunEngine& run, const std::string& text, MessageButtons buttons, MessageIcon icon) {
@@ -116,6 +123,7 @@ int HandleFailure(RunEngine& run, int slot, int index) {
   if (index >= s.step_count || index >= s.capacity()) return -1;
   const StepRecord& step = s.steps[static_cast<std::size_t>(index)];
   FixedText<kStepErrorBytes>& error = run.state().step_error;
+  const bool retry = !std::exchange(run.state().failure_is_final, false);
 
   // A delay that the stop key interrupted ends the run quietly.
   if (ContainsNoCase(step.action.view(), "Delay") || ContainsNoCase(step.action.view(), "Freeze")) return -1;
@@ -128,7 +136,7 @@ int HandleFailure(RunEngine& run, int slot, int index) {
   }
   run.state().condition_undecided = false;
 
-  if (WithinTimeout(run, step, slot, index)) return index;
+  if (retry && RetryWithinTimeout(run, step, slot, index)) return index;
 
   const std::string line =
       error.empty() ? FormatLogText(run_texts::kErrorLine, index + 1, step.action.c_str())

@@ -67,16 +67,20 @@ class FailureTest : public test::RunTest {
   FakeSubstitutionContext context;
 };
 
-TEST_F(FailureTest, ATimeOutTriesTheStepAgainUntilItHasPassed) {
+TEST_F(FailureTest, ATimeOutTriesTheStepAgainAtASteadyPaceUntilItHasPassed) {
   clock.on_sleep = [this](uint32_t ms) {
-    if (ms == 0) clock.ticks += 100;  // every try takes a tenth of a second
+    if (ms == 0) clock.ticks += 10;  // every try takes 10 ms
   };
   Failing("Ignore/Continue").timeout = "2";
   AddStep("Comment");
   RunAndWait();
-  // Tried for two seconds, then the error line once and the mode.
-  EXPECT_GE(CallsOf(0), 19);
-  EXPECT_LE(CallsOf(0), 22);
+  // Two seconds of tries 60 ms apart, then the error line once and the mode.
+  EXPECT_GE(CallsOf(0), 33);
+  EXPECT_LE(CallsOf(0), 35);
+  for (uint32_t ms : clock.Sleeps()) {
+    EXPECT_GT(ms, 0u);
+    EXPECT_LE(ms, 100u) << "a retry comes no later than 100 ms after the failed try";
+  }
   EXPECT_EQ(Occurrences(Log(), "ERROR while running [STEP 1] Type: it broke"), 1);
   EXPECT_EQ(Occurrences(Log(), "[STEP 1]: Type"), 1) << "a time-out retry is not announced again";
   EXPECT_EQ(CallsOf(1), 1);
@@ -89,8 +93,35 @@ TEST_F(FailureTest, TheTimeOutIsExpandedAndMayBeDecimal) {
   WriteVariable(kUserVariablesKey, "wait", "0.5");
   Failing("Stop Silently").timeout = "%wait";
   RunAndWait();
-  EXPECT_GE(CallsOf(0), 4);
-  EXPECT_LE(CallsOf(0), 7);
+  // Tries at 0, 150, 300 and 450 ms; the pause never runs past the time-out.
+  EXPECT_EQ(CallsOf(0), 4);
+  EXPECT_EQ(clock.Sleeps(), (std::vector<uint32_t>{50, 50, 50}));
+}
+
+TEST_F(FailureTest, WithoutATimeOutAFailureIsHandledAtOnceWithoutAPause) {
+  Failing("Ignore/Continue");
+  Failing("Ignore/Continue").timeout = "0";
+  RunAndWait();
+  EXPECT_EQ(CallsOf(0), 1);
+  EXPECT_EQ(CallsOf(1), 1);
+  EXPECT_TRUE(clock.Sleeps().empty()) << "no pause before the failure mode";
+}
+
+TEST_F(FailureTest, NegativeUnreadableAndHugeTimeOutsNeitherHangNorWrap) {
+  for (const char* timeout : {"-5", "abc"}) {
+    Failing("Ignore/Continue").timeout = timeout;
+  }
+  Failing("Ignore/Continue").timeout = "99999999999";
+  // Each try takes a minute: a time-out that wrapped or had no end would
+  // keep the step going far past a day.
+  clock.on_sleep = [this](uint32_t ms) {
+    if (ms == 0) clock.ticks += 60000;
+  };
+  RunAndWait();
+  EXPECT_EQ(CallsOf(0), 1);
+  EXPECT_EQ(CallsOf(1), 1);
+  EXPECT_GE(CallsOf(2), 24 * 60 - 1);
+  EXPECT_LE(CallsOf(2), 24 * 60 + 1) << "tried for 24 hours at most";
 }
 
 TEST_F(FailureTest, DisplayErrorAndStopShowsTheReasonAndFailsTheRun) {

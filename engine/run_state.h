@@ -37,6 +37,10 @@ struct RunState {
   // Set by an IF step whose condition could not be decided (as opposed to a
   // false one): its failure is handled as any step's failure, not as a skip.
   bool condition_undecided = false;
+  // Set by a handler whose failure no retry can mend (a key text that names
+  // no key, an action this build cannot do): the failure mode applies at
+  // once instead of after the step's time-out. The failure handling clears it.
+  bool failure_is_final = false;
   // Per slot, set by "Set Run Repeats": kNoRepeats, N > 0 still to do,
   // kRepeatForever, kRepeatsFinished.
   std::array<std::atomic<int32_t>, kMaxSlots> run_repeats{};

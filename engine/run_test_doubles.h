@@ -62,6 +62,10 @@ class FakeInput : public RunInput {
     std::lock_guard<std::mutex> lock(m);
     down.insert(vk);
   }
+  void ReleaseAll() {
+    std::lock_guard<std::mutex> lock(m);
+    down.clear();
+  }
   std::vector<int> Polls() {
     std::lock_guard<std::mutex> lock(m);
     return polls;

@@ -3,7 +3,10 @@
 # and file-line benchmarks in an optimized native build without sanitizers (build/bench) with
 # Google Benchmark and plain timings, then the Windows build of the timings
 # under Wine, then the real Zelomat.exe running a long script under Wine.
+# "scripts/bench.sh waits" runs only the waits of the real program under Wine:
+# the processor time of waits that never succeed and how soon a wait passes.
 set -euo pipefail
+mode=${1:-all}
 ZELO_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$ZELO_ROOT"
 
@@ -11,6 +14,7 @@ cd "$ZELO_ROOT"
 scripts/setup.sh --no-build
 source scripts/wine-env.sh
 
+if [ "$mode" != waits ]; then
 cmake -S . -B build/bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DZELO_SANITIZE=OFF >/dev/null
 cmake --build build/bench --target script_file_bench script_file_ratios bench_evaluator bench_expand
 echo "== load average: $(cut -d" " -f1-3 /proc/loadavg) on $(nproc) CPUs"
@@ -50,10 +54,11 @@ echo "== run loop: Windows build under Wine"
 cmake --build build/win --target run_loop_timing Zelomat
 scripts/wine-exec.sh build/win/bench/run_loop_timing.exe
 
+fi
+
 # The real program end to end: "Zelomat.exe /r" on a script of 50,000 Comment
 # steps, against the same script with a breakpoint on its first step (start,
 # load and end without running a step); the difference is the run itself.
-echo "== Zelomat.exe /r under Wine: 50000 Comment steps"
 bench_dir=$(mktemp -d)
 # The runs change settings (their own log file, logging on and off, the
 # defaults a first start writes): the program's whole key is saved first and
@@ -80,6 +85,44 @@ trap restore_settings EXIT
 trap 'exit 130' INT
 trap 'exit 143' TERM
 trap 'exit 129' HUP
+if [ "$mode" = waits ]; then
+  echo "== waits of Zelomat.exe /r under Wine"
+  cmake -S . -B build/win -G Ninja -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_TOOLCHAIN_FILE="$ZELO_ROOT/cmake/mingw-w64.cmake" >/dev/null
+  cmake --build build/win --target wait_timing Zelomat
+  echo "== load average: $(cut -d" " -f1-3 /proc/loadavg) on $(nproc) CPUs"
+  scripts/wine-exec.sh build/win/bench/wait_timing.exe "$(winepath -w build/win/ui/Zelomat.exe 2>/dev/null)"
+  # Under Wine much of a try's work (file and window queries) is done by the
+  # wineserver: the whole cost of a wait is the program's processor time plus
+  # the server's, less that of the same run with a time-out of 0.
+  wineserver_ticks() {
+    local id p
+    id="server-$(stat -c %D "$WINEPREFIX")-$(printf '%x' "$(stat -c %i "$WINEPREFIX")")"
+    for p in $(pgrep -x wineserver64; pgrep -x wineserver); do
+      if [[ "$(readlink "/proc/$p/cwd")" == */"$id" ]]; then awk '{ print $14 + $15 }' "/proc/$p/stat"; return; fi
+    done
+    echo 0
+  }
+  wait_cost() {  # ACTION TEXT TIMEOUT: milliseconds of processor time, program and server
+    printf '<?xml version="1.0" ?>\r\n<Zelomat>\r\n<step>\r\n\t<action>%s</action>\r\n\t<text>%s</text>\r\n\t<timeout>%s</timeout>\r\n\t<onfail value="" image="0" log="0">Ignore/Continue</onfail>\r\n</step>\r\n</Zelomat>' \
+      "$1" "$2" "$3" >"$bench_dir/wait.zxm"
+    local s0 s1 t
+    s0=$(wineserver_ticks)
+    t=$( { TIMEFORMAT='%U %S'; time wine build/win/ui/Zelomat.exe /r "$(winepath -w "$bench_dir/wait.zxm" 2>/dev/null)" \
+      </dev/null >/dev/null 2>&1; } 2>&1)
+    s1=$(wineserver_ticks)
+    awk -v t="$t" -v s="$((s1 - s0))" -v hz="$(getconf CLK_TCK)" 'BEGIN { split(t, c, " "); print (c[1] + c[2]) * 1000 + s * 1000 / hz }'
+  }
+  for wait in "Wait for File to Exist|C:\\no such file.txt" "Wait for Window to Appear|No such window anywhere"; do
+    action=${wait%%|*} text=${wait#*|}
+    full=$(wait_cost "$action" "$text" 5)
+    none=$(wait_cost "$action" "$text" 0)
+    awk -v a="$action" -v f="$full" -v n="$none" 'BEGIN {
+      printf "%s, 5 s, never there, program and wineserver: %.0f ms of processor time (%.1f %% of one core)\n", a, f - n, (f - n) / 50 }'
+  done
+  exit 0
+fi
+echo "== Zelomat.exe /r under Wine: 50000 Comment steps"
 write_script() {  # FILE FIRST-STATUS
   awk -v first="$2" 'BEGIN {
     printf "<?xml version=\"1.0\" ?>\r\n<Zelomat>\r\n"

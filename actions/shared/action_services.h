@@ -19,6 +19,7 @@ namespace zelo {
 class InputPlayer;
 class PlaybackDevice;
 class ProgramPlatform;
+struct WaitServices;
 
 struct ActionServices {
   // Field expansion (ExpandText): the expanded field, copied out of the
@@ -42,6 +43,9 @@ struct ActionServices {
   // for the "Recording" action.
   InputPlayer* player = nullptr;
   PlaybackDevice* playback_device = nullptr;
+  // The priority, the mouse pointer, screen searches and window lookups of
+  // the "Wait" actions.
+  const WaitServices* waits = nullptr;
 };
 
 // What every handler that reads its fields and saves a result needs.

@@ -1,0 +1,41 @@
+// The Windows build's answers to the waits' questions: the process priority
+// class and the pointer from the system, windows by the title lookup of
+// window_finder_win.cpp. Searching the screen needs a capture of it as a
+// frame, which this build does not have yet: pixel and image waits fail
+// saying so.
+#include <windows.h>
+
+#include "actions/wait/unavailable_finders.h"
+#include "actions/wait/wait_services.h"
+#include "actions/wait/window_finder_win.h"
+
+namespace zelo {
+
+namespace {
+
+class WinWaitSystem : public WaitSystem {
+ public:
+  uint32_t PriorityClass() override { return GetPriorityClass(GetCurrentProcess()); }
+  void SetPriorityClass(uint32_t priority_class) override {
+    if (priority_class != 0) ::SetPriorityClass(GetCurrentProcess(), priority_class);
+  }
+  bool PointerPosition(int32_t* x, int32_t* y) override {
+    POINT p;
+    if (!GetCursorPos(&p)) return false;
+    *x = p.x;
+    *y = p.y;
+    return true;
+  }
+};
+
+}  // namespace
+
+const WaitServices& SystemWaitServices() {
+  static WinWaitSystem system;
+  static UnavailableScreenFinder screen;
+  static TitleWindowFinder windows;
+  static const WaitServices services{&system, &screen, &windows};
+  return services;
+}
+
+}  // namespace zelo
