@@ -16,6 +16,7 @@
 
 namespace zelo {
 
+class KeyboardPlatform;
 class ProgramPlatform;
 
 struct ActionServices {
@@ -36,6 +37,9 @@ struct ActionServices {
   // Processes, services, window activation and the program's own path, for
   // the "Run Program" actions.
   ProgramPlatform* programs = nullptr;
+  // The key sender, the clipboard and the foreground window, for the
+  // "Keyboard" actions.
+  KeyboardPlatform* keyboard = nullptr;
 };
 
 // What every handler that reads its fields and saves a result needs.
