@@ -15,7 +15,12 @@ KeyRecorder::KeyRecorder(const std::string& log_path) : log_path_(log_path) {
     return;
   }
   window_ = WaitForProcessWindow(process_.id(), L"ZeloTestKeyRecorder", kGuiWaitMs);
-  if (window_) edit_ = FindWindowExW(window_, nullptr, L"Edit", nullptr);
+  // The edit is made just after its window.
+  const DWORD start = GetTickCount();
+  while (window_ && !edit_ && GetTickCount() - start < 5000) {
+    edit_ = FindWindowExW(window_, nullptr, L"Edit", nullptr);
+    if (!edit_) Sleep(20);
+  }
   if (!edit_) {
     DWORD code = 0;
     problem_ = "no window; exit code " + std::to_string(process_.Wait(0, &code) ? code : 0);
