@@ -104,13 +104,19 @@ void ParseKeySequence(std::string_view text, bool tokens, KeySequence* out) {
   CloseBraceCache cache;
   for (std::size_t pos = 0; pos < text.size();) {
     const unsigned char c = static_cast<unsigned char>(text[pos]);
-    KeyToken key;
-    if (c == '{' && tokens) key = ParseKeyToken(text, pos, tokens, &cache);
     // A plain character, or a brace that starts no name: typed as it is.
-    if (!key.is_token) {
+    auto type_character = [&] {
       events.insert(events.end(), strokes.events[c], strokes.events[c] + strokes.count[c]);
       ++out->keystrokes;
       ++pos;
+    };
+    if (c != '{' || !tokens) {
+      type_character();
+      continue;
+    }
+    const KeyToken key = ParseKeyToken(text, pos, tokens, &cache);
+    if (!key.is_token) {
+      type_character();
       continue;
     }
     pos += key.length;
@@ -122,7 +128,7 @@ void ParseKeySequence(std::string_view text, bool tokens, KeySequence* out) {
         out->events.push_back(e);
         break;
       }
-      case KeyTokenKind::kCharacter:  // a brace is never one
+      case KeyTokenKind::kCharacter:  // only a plain byte is one
         break;
       case KeyTokenKind::kKey:
         if (key.action != KeyNameAction::kReleaseOnly) {
