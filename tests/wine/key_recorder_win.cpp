@@ -61,13 +61,19 @@ bool KeyRecorder::WaitForText(const std::wstring& expected, DWORD ms) const {
   return true;
 }
 
-bool KeyRecorder::WaitForLength(size_t length, DWORD ms) const {
-  const DWORD start = GetTickCount();
+bool KeyRecorder::WaitForLength(size_t length, DWORD stall_ms) const {
+  DWORD last_change = GetTickCount();
+  DWORD_PTR before = 0;
   for (;;) {
     DWORD_PTR now = 0;
     SendMessageTimeoutW(edit_, WM_GETTEXTLENGTH, 0, 0, SMTO_NORMAL, 5000, &now);
     if (now >= length) return true;
-    if (GetTickCount() - start > ms) return false;
+    if (now != before) {
+      before = now;
+      last_change = GetTickCount();
+    } else if (GetTickCount() - last_change > stall_ms) {
+      return false;
+    }
     Sleep(50);
   }
 }

@@ -34,8 +34,9 @@ class KeyRecorder {
   std::wstring Text() const;
   // Polls until the edit's text is the expected one; false after ms.
   bool WaitForText(const std::wstring& expected, DWORD ms) const;
-  // Polls until the edit holds this many characters; false after ms.
-  bool WaitForLength(size_t length, DWORD ms) const;
+  // Polls until the edit holds this many characters; false when no
+  // character has come for stall_ms.
+  bool WaitForLength(size_t length, DWORD stall_ms) const;
   std::vector<RecordedKey> Events() const;
   // Polls until Keys() ends with the text (input arrives after the run has
   // ended); false after ms.
