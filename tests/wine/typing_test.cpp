@@ -115,6 +115,17 @@ TEST_F(TypingTest, ClipboardTextIsPastedAndTheUsersTextPutBack) {
   EXPECT_EQ(now, "keep me");
 }
 
+// Buffered typing plays its characters as they stand (no key names) from the
+// program's own player; the next step starts only when it has finished.
+TEST_F(TypingTest, BufferedKeysTypeLiterallyBeforeTheNextStepAndBlockInputSteps) {
+  ASSERT_TRUE(recorder_.ready()) << recorder_.problem();
+  const RunResult r = Run(KeyStep("Block Input", "") + KeyStep("Unblock Input", "") +
+                          KeyStep("Buffered Virtual Keys", "Buffered {esc}Text") + KeyStep("Type", "!"));
+  ASSERT_TRUE(r.finished);
+  EXPECT_EQ(r.exit_code, 0u) << r.log;
+  EXPECT_TRUE(recorder_.WaitForText(L"Buffered {esc}Text!", 5000)) << Narrow(recorder_.Text());
+}
+
 TEST_F(TypingTest, DirectWindowEntrySetsTheForegroundWindowsText) {
   ASSERT_TRUE(recorder_.ready()) << recorder_.problem();
   const RunResult r = Run(KeyStep("Direct Window Entry", "Entered directly"));
