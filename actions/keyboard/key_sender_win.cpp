@@ -34,7 +34,8 @@ HKL FocusedKeyboardLayout() {
 LayoutKey SystemKeyboardLayout::KeyFor(unsigned char character) {
   LayoutKey key;
   const SHORT found = VkKeyScanExW(static_cast<wchar_t>(character), layout_);
-  if (found == -1) return key;
+  // -1: no key; a key without a virtual-key code cannot be sent either.
+  if (found == -1 || LOBYTE(found) == 0) return key;
   const unsigned state = static_cast<unsigned>(HIBYTE(found));
   // Other shift states (Hankaku and the like) cannot be pressed from here.
   if (state & ~7u) return key;
