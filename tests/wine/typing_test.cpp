@@ -180,7 +180,8 @@ TEST_F(TypingTest, ShiftWithArrowsSelectsBecauseNavigationKeysAreExtended) {
 TEST_F(TypingTest, HeldKeysAreReleasedWhenAStepFailsAndWhenTheStopKeyEndsTheRun) {
   ASSERT_TRUE(recorder_.ready()) << recorder_.problem();
   RunResult r = Run(KeyStep("Type", "{ctrldown}{shiftdown}{altdown}") +
-                    KeyStep("Goto Label", "nowhere", "", "\t<onfail value=\"\" image=\"0\" log=\"0\">Stop Silently</onfail>\r\n"));
+                    KeyStep("Goto Label", "nowhere", "",
+                            "\t<onfail value=\"\" image=\"0\" log=\"0\">Stop Silently</onfail>\r\n"));
   ASSERT_TRUE(r.finished);
   EXPECT_NE(r.log.find("RUN FAILED"), std::string::npos) << r.log;
   // Pressed by the step, released by the run's end.

@@ -76,9 +76,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, wchar_t* args, int show) {
   HWND window = CreateWindowExW(0, cls.lpszClassName, L"Zelo Key Recorder", WS_OVERLAPPEDWINDOW, 100, 100, 500,
                                 300, nullptr, nullptr, instance, nullptr);
   if (!window) return 1;
-  g_edit = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"",
-                           WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_AUTOHSCROLL | ES_WANTRETURN, 0, 0,
-                           480, 260, window, nullptr, instance, nullptr);
+  const DWORD style =
+      WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_AUTOHSCROLL | ES_WANTRETURN;
+  g_edit = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"", style, 0, 0, 480, 260, window, nullptr, instance, nullptr);
   if (!g_edit) return 1;
   SendMessageW(g_edit, EM_SETLIMITTEXT, 0, 0);  // no limit: long texts arrive whole
   g_edit_proc = reinterpret_cast<WNDPROC>(
