@@ -1,5 +1,6 @@
 #include "actions/shared/input_player.h"
 
+#include <chrono>
 #include <mutex>
 #include <system_error>
 #include <thread>
@@ -56,7 +57,16 @@ bool InputPlayerActive() { return ThePlayer().active.load(); }
 void StopInputPlayer() {
   Player& p = ThePlayer();
   std::lock_guard<std::mutex> lock(p.mutex);
-  p.Join();
+  p.stop.store(true);
+  // The player may be handing a log line to the main window's thread, which
+  // may be the one waiting here: a player that does not end within three
+  // seconds is left to end by itself rather than hang the program.
+  for (int waited = 0; p.active.load() && waited < 3000; waited += 10)
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  if (p.active.load())
+    p.thread.detach();
+  else if (p.thread.joinable())
+    p.thread.join();
 }
 
 }  // namespace zelo

@@ -20,7 +20,8 @@ bool StartInputPlayer(InputPlay play, std::atomic<bool>* playing);
 // A player is playing.
 bool InputPlayerActive();
 
-// Asks the player to end and waits until it has; nothing when none plays.
+// Asks the player to end and waits until it has (at most three seconds);
+// nothing when none plays.
 void StopInputPlayer();
 
 }  // namespace zelo
