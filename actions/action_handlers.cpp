@@ -4,6 +4,8 @@
 #include "actions/files/file_actions.h"
 #include "actions/flow/flow_actions.h"
 #include "actions/functions/function_actions.h"
+#include "actions/keyboard/keyboard_actions.h"
+#include "actions/keyboard/keyboard_platform.h"
 #include "actions/programs/program_actions.h"
 #include "actions/programs/program_platform.h"
 #include "actions/recordings/play_recording.h"
@@ -24,6 +26,7 @@ namespace {
 
 constexpr CategoryHandler kCategoryHandlers[] = {
     {CAT_RUN_PROGRAM, &RunProgramStep, &KnowsAction<kProgramActions>},
+    {CAT_KEYBOARD, &RunKeyboardStep, &KnowsAction<kKeyboardActions>},
     {CAT_FILES, &RunFileStep, &KnowsAction<kFileActions>},
     {CAT_FLOW, &RunFlowStep, &KnowsAction<kFlowActions>},
     {CAT_IF, &RunIfStep, &KnowsAction<kIfActions>},
@@ -61,6 +64,7 @@ const ActionServices& ProgramActionServices() {
     s.player = &ProgramInputPlayer();
     s.playback_device = SystemPlaybackDevice();
     s.waits = &SystemWaitServices();
+    s.keyboard = SystemKeyboardPlatform();
     return s;
   }();
   return services;

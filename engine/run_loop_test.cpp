@@ -387,6 +387,21 @@ TEST_F(RunLoopTest, LastPopupStaysOneToThreeSecondsBeforeTheRunEnds) {
   EXPECT_EQ(clock.Sleeps().size(), 3u);
 }
 
+// Keys a step left held must never outlive the run, whichever way it ends.
+TEST_F(RunLoopTest, HeldInputIsReleasedHoweverTheRunEnds) {
+  AddStep("Comment");
+  RunAndWait();
+  Step(0).value(1) = "fail";
+  RunAndWait();
+  Step(0).value(1) = "stop";
+  RunAndWait();
+  Step(0).value(1) = "";
+  ws.slots[0].step_count = 5;
+  RunAndWait();
+  EXPECT_NE(Log().find("Critical internal error"), std::string::npos);
+  EXPECT_EQ(input.releases, 4) << "completed, failed, stopped, critical";
+}
+
 TEST_F(RunLoopTest, StepArrayShorterThanItsCountIsACriticalError) {
   AddStep("Comment");
   AddStep("Comment");

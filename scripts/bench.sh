@@ -2,7 +2,8 @@
 # Runs the benchmarks: the script file, evaluator, field expansion, run loop
 # and file-line benchmarks in an optimized native build without sanitizers (build/bench) with
 # Google Benchmark and plain timings, then the Windows build of the timings
-# under Wine, then the real Zelomat.exe running a long script under Wine.
+# under Wine, then the real Zelomat.exe running a long script and typing into
+# an edit control under Wine.
 # "scripts/bench.sh waits" runs only the waits of the real program under Wine:
 # the processor time of waits that never succeed and how soon a wait passes.
 set -euo pipefail
@@ -159,3 +160,9 @@ for switch in /f /L; do
       label, best_r, best_i, best_r - best_i, 50000 / (best_r - best_i)
   }'
 done
+# Typing: a "Type" step of 1,000 and 10,000 characters into an edit control of
+# the key recorder, from the step's start until the last character is there.
+echo "== Zelomat.exe /r under Wine: typing into an edit control"
+cmake --build build/win --target wine_tests
+scripts/wine-exec.sh build/win/tests/wine/wine_tests.exe build/win/ui/Zelomat.exe \
+  --gtest_also_run_disabled_tests --gtest_filter='TypingBench.*'

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "actions/keyboard/key_sender.h"
 #include "actions/shared/held_input.h"
 #include "actions/shared/input_player.h"
 
@@ -17,23 +18,18 @@ void WinRunInput::ForgetHeldModifiers() { zelo::ForgetHeldModifiers(); }
 
 void WinRunInput::ReleaseHeldInput() {
   const unsigned held = TakeHeldInput();
-  INPUT events[4] = {};
-  UINT n = 0;
-  auto key_up = [&](WORD vk) {
-    events[n].type = INPUT_KEYBOARD;
-    events[n].ki.wVk = vk;
-    events[n].ki.dwFlags = KEYEVENTF_KEYUP;
-    ++n;
-  };
-  if (held & HELD_CTRL) key_up(VK_CONTROL);
-  if (held & HELD_SHIFT) key_up(VK_SHIFT);
-  if (held & HELD_ALT) key_up(VK_MENU);
+  // Keys go up the way they went down, through the key sender (the same
+  // scan codes and extended flags).
+  KeySender& keys = *SystemKeySender();
+  if (held & HELD_CTRL) SendKey(keys, VK_CONTROL, false, 2);
+  if (held & HELD_SHIFT) SendKey(keys, VK_SHIFT, false, 2);
+  if (held & HELD_ALT) SendKey(keys, VK_MENU, false, 2);
   if (held & HELD_LEFT_BUTTON) {
-    events[n].type = INPUT_MOUSE;
-    events[n].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    ++n;
+    INPUT up = {};
+    up.type = INPUT_MOUSE;
+    up.mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    SendInput(1, &up, sizeof(INPUT));
   }
-  if (n) SendInput(n, events, sizeof(INPUT));
 }
 
 // The program's input player stands where the journal-playback hook stood.

@@ -84,7 +84,11 @@ CharacterStrokes::CharacterStrokes() {
       KeyStrokeEvents(key.vk, key.shifted, 2, &events);
     }
     count[c] = static_cast<uint8_t>(events.size());
-    for (std::size_t i = 0; i < events.size(); ++i) this->events[c][i] = events[i];
+    for (std::size_t i = 0; i < events.size(); ++i) {
+      events[i].text_byte = static_cast<unsigned char>(c);
+      events[i].starts_character = i == 0;
+      this->events[c][i] = events[i];
+    }
   }
 }
 
@@ -100,13 +104,21 @@ void ParseKeySequence(std::string_view text, bool tokens, KeySequence* out) {
   CloseBraceCache cache;
   for (std::size_t pos = 0; pos < text.size();) {
     const unsigned char c = static_cast<unsigned char>(text[pos]);
-    if (c != '{' || !tokens) {
+    // A plain character, or a brace that starts no name: typed as it is.
+    auto type_character = [&] {
       events.insert(events.end(), strokes.events[c], strokes.events[c] + strokes.count[c]);
       ++out->keystrokes;
       ++pos;
+    };
+    if (c != '{' || !tokens) {
+      type_character();
       continue;
     }
     const KeyToken key = ParseKeyToken(text, pos, tokens, &cache);
+    if (!key.is_token) {
+      type_character();
+      continue;
+    }
     pos += key.length;
     switch (key.kind) {
       case KeyTokenKind::kPause: {
@@ -116,7 +128,7 @@ void ParseKeySequence(std::string_view text, bool tokens, KeySequence* out) {
         out->events.push_back(e);
         break;
       }
-      case KeyTokenKind::kCharacter:  // a brace is never one
+      case KeyTokenKind::kCharacter:  // only a plain byte is one
         break;
       case KeyTokenKind::kKey:
         if (key.action != KeyNameAction::kReleaseOnly) {

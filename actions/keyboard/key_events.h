@@ -24,6 +24,12 @@ struct KeyEvent {
   bool up = false;
   bool extended = false;   // the extended-key flag
   bool zero_scan = false;  // Alt is sent with scan code 0, not the system's mapping
+  // The byte of text this event types, 0 for a key name or a pause. The
+  // first event of each character of text is marked, so that a sender can
+  // tell the characters apart and type one on the key the focused window's
+  // keyboard layout has for it.
+  unsigned char text_byte = 0;
+  bool starts_character = false;
   int32_t delay_ms = 0;    // kPause
 };
 

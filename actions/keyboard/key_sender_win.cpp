@@ -6,7 +6,7 @@
 
 namespace zelo {
 
-INPUT KeyEventInput(const KeyEvent& event) {
+INPUT KeyEventInput(const KeyEvent& event, HKL layout) {
   INPUT in = {};
   in.type = INPUT_KEYBOARD;
   DWORD flags = event.up ? KEYEVENTF_KEYUP : 0;
@@ -18,11 +18,33 @@ INPUT KeyEventInput(const KeyEvent& event) {
     flags |= KEYEVENTF_UNICODE;
   } else {
     in.ki.wVk = event.code;
-    in.ki.wScan = event.zero_scan ? 0 : static_cast<WORD>(MapVirtualKeyW(event.code, MAPVK_VK_TO_VSC));
+    in.ki.wScan = event.zero_scan ? 0 : static_cast<WORD>(MapVirtualKeyExW(event.code, MAPVK_VK_TO_VSC, layout));
     if (event.extended) flags |= KEYEVENTF_EXTENDEDKEY;
   }
   in.ki.dwFlags = flags;
   return in;
+}
+
+HKL FocusedKeyboardLayout() {
+  const HWND foreground = GetForegroundWindow();
+  const DWORD thread = foreground ? GetWindowThreadProcessId(foreground, nullptr) : 0;
+  return GetKeyboardLayout(thread);
+}
+
+LayoutKey SystemKeyboardLayout::KeyFor(unsigned char character) {
+  LayoutKey key;
+  const SHORT found = VkKeyScanExW(static_cast<wchar_t>(character), layout_);
+  // -1: no key; a key without a virtual-key code cannot be sent either.
+  if (found == -1 || LOBYTE(found) == 0) return key;
+  const unsigned state = static_cast<unsigned>(HIBYTE(found));
+  // Other shift states (Hankaku and the like) cannot be pressed from here.
+  if (state & ~7u) return key;
+  key.found = true;
+  key.vk = LOBYTE(found);
+  key.shift = (state & 1) != 0;
+  key.ctrl = (state & 2) != 0;
+  key.alt = (state & 4) != 0;
+  return key;
 }
 
 namespace {
@@ -30,9 +52,15 @@ namespace {
 class SendInputKeySender : public KeySender {
  public:
   bool Send(const KeyEvent* events, std::size_t count) override {
+    // The layout is read for every batch: the focus may have moved to a
+    // window of another language since the last one.
+    const HKL layout = FocusedKeyboardLayout();
+    SystemKeyboardLayout keys(layout);
+    std::vector<KeyEvent> typed;
+    AdaptToLayout(events, count, keys, &typed);
     std::vector<INPUT> inputs;
-    inputs.reserve(count);
-    for (std::size_t i = 0; i < count; ++i) inputs.push_back(KeyEventInput(events[i]));
+    inputs.reserve(typed.size());
+    for (const KeyEvent& e : typed) inputs.push_back(KeyEventInput(e, layout));
     // SendInput inserts events until the system refuses one (a window of
     // higher integrity has the focus, or the desktop is locked) and says how
     // many went in; anything short of all is a refusal.

@@ -18,6 +18,7 @@ namespace zelo {
 
 class InputPlayer;
 class PlaybackDevice;
+class KeyboardPlatform;
 class ProgramPlatform;
 struct WaitServices;
 
@@ -46,6 +47,9 @@ struct ActionServices {
   // The priority, the mouse pointer, screen searches and window lookups of
   // the "Wait" actions.
   const WaitServices* waits = nullptr;
+  // The key sender, the clipboard and the foreground window, for the
+  // "Keyboard" actions.
+  KeyboardPlatform* keyboard = nullptr;
 };
 
 // What every handler that reads its fields and saves a result needs.

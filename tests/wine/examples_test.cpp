@@ -32,6 +32,11 @@ TEST(Examples, EveryExampleRunsToItsEnd) {
   const std::vector<std::string> scripts = ExampleScripts();
   ASSERT_FALSE(scripts.empty()) << "no examples found";
   ScratchFolder dir;
+  // The Notepad example saves what it typed here.
+  char temp[MAX_PATH];
+  ASSERT_NE(GetTempPathA(MAX_PATH, temp), 0u);
+  const std::string notepad_file = std::string(temp) + "zelomat_notepad_example.txt";
+  DeleteFileA(notepad_file.c_str());
   for (const std::string& script : scripts) {
     RunResult r = RunProgram("/r \"" + script + "\"", dir.File("log.txt"), kGuiWaitMs);
     ASSERT_TRUE(r.finished) << script;
@@ -41,6 +46,12 @@ TEST(Examples, EveryExampleRunsToItsEnd) {
     // An example may show a failure mode that lets the run go on; no run fails.
     EXPECT_EQ(r.log.find("RUN FAILED"), std::string::npos) << script << "\n" << r.log;
   }
+  std::string saved;
+  EXPECT_TRUE(ReadTextFile(notepad_file, &saved)) << "Notepad did not save " << notepad_file;
+  EXPECT_NE(saved.find("Typed by Zelomat.\r\n\tKeys: SHIFTED, tokens and {F0}.\r\nSecond end.\r\n\r\nLast line."),
+            std::string::npos)
+      << saved;
+  DeleteFileA(notepad_file.c_str());
 }
 
 }  // namespace

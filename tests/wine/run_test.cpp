@@ -85,12 +85,14 @@ TEST_F(RunTest, SkippedStepsArePassedOverAndABreakpointEndsTheRun) {
 
 TEST_F(RunTest, AStepWithoutHandlerFailsTheRunAfterTheUserSawItsBox) {
   const std::string script =
-      WriteScript(StepXml("Comment", "before") + StepXml("Type", "", "abc") + StepXml("Comment", "after"));
+      WriteScript(StepXml("Comment", "before") + StepXml("Execute SQL Query", "", "abc") +
+                  StepXml("Comment", "after"));
   Process p = StartProgram("/r " + Quoted(script), LogPath());
   ASSERT_TRUE(p.valid());
   HWND box = WaitForProcessWindow(p.id(), L"#32770", kGuiWaitMs, L"Run Failure");
   ASSERT_NE(box, nullptr) << "no \"Run Failure\" box appeared";
-  EXPECT_EQ(WaitForMessageBoxText(box, 5000), L"The \"Type\" action is not available in this version");
+  EXPECT_EQ(WaitForMessageBoxText(box, 5000),
+            L"The \"Execute SQL Query\" action is not available in this version");
   HWND main = FindProcessWindow(p.id(), L"Zelomat");
   ASSERT_NE(main, nullptr);
   EXPECT_FALSE(IsWindowVisible(main));
@@ -102,8 +104,9 @@ TEST_F(RunTest, AStepWithoutHandlerFailsTheRunAfterTheUserSawItsBox) {
   EXPECT_EQ(code, 1u) << "the run failed";
   std::string log;
   ReadTextFile(LogPath(), &log);
-  EXPECT_NE(log.find("[STEP 2]: Type \"abc\"\r\n"
-                     "\tERROR while running [STEP 2] Type: The \"Type\" action is not available in this version\r\n"
+  EXPECT_NE(log.find("[STEP 2]: Execute SQL Query \"abc\"\r\n"
+                     "\tERROR while running [STEP 2] Execute SQL Query: The \"Execute SQL Query\" action is not "
+                     "available in this version\r\n"
                      "\tFailure Mode: Display Error and Stop\r\n"
                      "RUN FAILED\r\n"),
             std::string::npos)

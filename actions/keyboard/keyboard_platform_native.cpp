@@ -1,0 +1,7 @@
+#include "actions/keyboard/keyboard_platform.h"
+
+namespace zelo {
+
+KeyboardPlatform* SystemKeyboardPlatform() { return nullptr; }
+
+}  // namespace zelo
