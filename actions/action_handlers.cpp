@@ -9,6 +9,7 @@
 #include "actions/shared/launch_command.h"
 #include "actions/shared/path_search.h"
 #include "actions/system/system_actions.h"
+#include "actions/windows/window_actions.h"
 #include "expr/expand_text.h"
 #include "expr/random.h"
 #include "expr/save_step_output.h"
@@ -24,6 +25,7 @@ constexpr CategoryHandler kCategoryHandlers[] = {
     {CAT_IF, &RunIfStep, &KnowsAction<kIfActions>},
     {CAT_SYSTEM, &RunSystemStep, &KnowsAction<kSystemActions>},
     {CAT_FUNCTIONS, &RunFunctionStep, &KnowsAction<kFunctionActions>},
+    {CAT_WINDOWS, &RunWindowStep, &KnowsAction<kWindowActions>},
 };
 
 std::string ExpandedField(std::string_view field, int slot, int step) {
