@@ -76,7 +76,8 @@ TEST_F(SystemStepTest, CategoriesWithoutHandlerStayWithoutOne) {
   EXPECT_EQ(table.Get(CAT_IF), &RunIfStep);
   for (int c = kFirstActionCategory; c <= kLastActionCategory; ++c)
     EXPECT_EQ(table.Get(c) != nullptr, c == CAT_SYSTEM || c == CAT_FILES || c == CAT_FLOW || c == CAT_IF ||
-                                           c == CAT_FUNCTIONS || c == CAT_RUN_PROGRAM || c == CAT_WINDOWS)
+                                           c == CAT_FUNCTIONS || c == CAT_RUN_PROGRAM || c == CAT_WINDOWS ||
+                                           c == CAT_MOUSE)
         << c;
 }
 
