@@ -4,6 +4,7 @@
 #include "actions/files/file_actions.h"
 #include "actions/flow/flow_actions.h"
 #include "actions/functions/function_actions.h"
+#include "actions/menu/menu_actions.h"
 #include "actions/mouse/mouse_actions.h"
 #include "actions/programs/program_actions.h"
 #include "actions/programs/program_platform.h"
@@ -27,6 +28,7 @@ constexpr CategoryHandler kCategoryHandlers[] = {
     {CAT_SYSTEM, &RunSystemStep, &KnowsAction<kSystemActions>},
     {CAT_FUNCTIONS, &RunFunctionStep, &KnowsAction<kFunctionActions>},
     {CAT_WINDOWS, &RunWindowStep, &KnowsAction<kWindowActions>},
+    {CAT_MENU, &RunMenuStep, &KnowsAction<kMenuActions>},
     {CAT_MOUSE, &RunMouseStep, &KnowsAction<kMouseActions>},
 };
 

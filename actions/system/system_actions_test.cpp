@@ -77,7 +77,7 @@ TEST_F(SystemStepTest, CategoriesWithoutHandlerStayWithoutOne) {
   for (int c = kFirstActionCategory; c <= kLastActionCategory; ++c)
     EXPECT_EQ(table.Get(c) != nullptr, c == CAT_SYSTEM || c == CAT_FILES || c == CAT_FLOW || c == CAT_IF ||
                                            c == CAT_FUNCTIONS || c == CAT_RUN_PROGRAM || c == CAT_WINDOWS ||
-                                           c == CAT_MOUSE)
+                                           c == CAT_MENU || c == CAT_MOUSE)
         << c;
 }
 
