@@ -174,10 +174,10 @@ class WinWindowPlatform : public WindowPlatform {
     } else if (EqualsNoCase(style, "Without Minimize Button")) {
       SetStyleBits(window, 0, WS_MINIMIZEBOX);
     }
-    InvalidateRect(window, nullptr, TRUE);
-    UpdateWindow(window);
-    PostMessageW(window, WM_PAINT, 0, 0);
-    PostMessageW(window, WM_NCPAINT, 1, 0);
+    // Client area and frame repainted at once (the system's way of sending
+    // the window its paint messages; posted ones would arrive without a
+    // region to paint).
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW | RDW_ALLCHILDREN);
     FocusOn(window);
   }
 

@@ -95,6 +95,8 @@ TEST_F(WindowStepsTest, FindsWindowsAndControlsAndActsOnThem) {
   const RunResult r = Run(
       Step("Activate", "zelo test dialog", "Title") +  // "&" of the title is not compared
       Step("Move Window", "Test Dialog", "Title", Field("value1", "1") + Field("value2", "1")) +
+      Step("Resize", "Test Dialog", "Title", Field("value1", "401") + Field("value2", "341")) +
+      Step("Set Window Style", "Test Dialog", "Title", Field("value1", "Always on Top")) +
       Step("Get Text", "Edit|1008", "Class,ID", "\t<output value=\"" + out + "\">File</output>\r\n") +
       Step("Press Button/Control", "Press Me", "Title") +
       Step("IF Control Is Checked", "Checked box") + Note("checked box is checked") + Step("END IF", "") +
@@ -106,6 +108,8 @@ TEST_F(WindowStepsTest, FindsWindowsAndControlsAndActsOnThem) {
   RECT rect = {};
   GetWindowRect(dialog, &rect);
   EXPECT_EQ(At(rect.left, rect.top), "0,0") << "Move 1,1 puts the corner on the screen's first pixel";
+  EXPECT_EQ(At(rect.right - rect.left, rect.bottom - rect.top), "400,340") << "Resize 401,341";
+  EXPECT_TRUE(GetWindowLongPtrW(dialog, GWL_EXSTYLE) & WS_EX_TOPMOST);
   std::string text;
   EXPECT_TRUE(ReadTextFile(out, &text));
   EXPECT_EQ(text, "line one");
