@@ -6,6 +6,8 @@
 #include "actions/functions/function_actions.h"
 #include "actions/keyboard/keyboard_actions.h"
 #include "actions/keyboard/keyboard_platform.h"
+#include "actions/menu/menu_actions.h"
+#include "actions/mouse/mouse_actions.h"
 #include "actions/programs/program_actions.h"
 #include "actions/programs/program_platform.h"
 #include "actions/recordings/play_recording.h"
@@ -16,6 +18,7 @@
 #include "actions/system/system_actions.h"
 #include "actions/wait/wait_actions.h"
 #include "actions/wait/wait_services.h"
+#include "actions/windows/window_actions.h"
 #include "expr/expand_text.h"
 #include "expr/random.h"
 #include "expr/save_step_output.h"
@@ -34,6 +37,9 @@ constexpr CategoryHandler kCategoryHandlers[] = {
     {CAT_FUNCTIONS, &RunFunctionStep, &KnowsAction<kFunctionActions>},
     {CAT_RECORDINGS, &RunRecordingStep, &KnowsAction<kRecordingActions>},
     {CAT_WAIT, &RunWaitStep, &KnowsAction<kWaitActions>},
+    {CAT_WINDOWS, &RunWindowStep, &KnowsAction<kWindowActions>},
+    {CAT_MENU, &RunMenuStep, &KnowsAction<kMenuActions>},
+    {CAT_MOUSE, &RunMouseStep, &KnowsAction<kMouseActions>},
 };
 
 std::string ExpandedField(std::string_view field, int slot, int step) {

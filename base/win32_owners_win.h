@@ -58,6 +58,7 @@ struct MemoryDC { void operator()(HDC h) const { DeleteDC(h); } };
 struct GlobalMemory { void operator()(HGLOBAL h) const { GlobalFree(h); } };
 struct Accelerators { void operator()(HACCEL h) const { DestroyAcceleratorTable(h); } };
 struct CoTaskMemory { void operator()(void* p) const { CoTaskMemFree(p); } };
+struct Menu { void operator()(HMENU h) const { DestroyMenu(h); } };
 struct Window { void operator()(HWND h) const { DestroyWindow(h); } };
 }  // namespace closing
 
@@ -77,7 +78,9 @@ using MemoryDC = Owned<HDC, closing::MemoryDC>;
 // After SetClipboardData succeeds the block belongs to the system: release() it.
 using GlobalMemory = Owned<HGLOBAL, closing::GlobalMemory>;
 using AcceleratorTable = Owned<HACCEL, closing::Accelerators>;
-// A window this thread created and destroys (from this same thread).
+// A menu the program made and did not give to a window.
+using OwnedMenu = Owned<HMENU, closing::Menu>;
+// A window the program made for one task (destroyed on its own thread).
 using OwnedWindow = Owned<HWND, closing::Window>;
 // Memory the shell hands out with the COM allocator (item lists).
 template <typename T>
@@ -182,6 +185,30 @@ class LockedGlobal {
  private:
   HGLOBAL h_;
   void* p_;
+};
+
+// Two threads sharing one input state for this scope, so that this thread
+// may set the foreground or the focus for the other's windows. When the
+// system refuses one direction the other is tried.
+class AttachedThreadInput {
+ public:
+  AttachedThreadInput(DWORD from, DWORD to) : from_(from), to_(to) {
+    if (from_ == 0 || to_ == 0 || from_ == to_) return;
+    attached_ = AttachThreadInput(from_, to_, TRUE) != 0;
+    if (!attached_) {
+      std::swap(from_, to_);
+      attached_ = AttachThreadInput(from_, to_, TRUE) != 0;
+    }
+  }
+  ~AttachedThreadInput() {
+    if (attached_) AttachThreadInput(from_, to_, FALSE);
+  }
+  AttachedThreadInput(const AttachedThreadInput&) = delete;
+  AttachedThreadInput& operator=(const AttachedThreadInput&) = delete;
+
+ private:
+  DWORD from_, to_;
+  bool attached_ = false;
 };
 
 // COM in a single-threaded apartment on this thread for this scope. Only a

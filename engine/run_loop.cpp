@@ -96,6 +96,10 @@ RunEngine::LoopEnd RunEngine::RunSteps(const RunStart& start, uint32_t start_tic
     step.last_run = LAST_RUN_INCOMPLETE;
     ++step.run_count;
 
+    // A step's error text is its own: a reason left by an earlier step (a
+    // false condition, a method that failed before another worked) must not
+    // be reported for this one.
+    state_.step_error.clear();
     const int result = Dispatch(slot, i);
     // A key or recording playback runs on the main thread; wait for its end.
     while (state_.journal_active.load() && !Abandoned(start.id)) {

@@ -139,6 +139,19 @@ TEST_F(RunLoopTest, FailureWithoutReasonNamesTheStep) {
   EXPECT_EQ(messages.All()[0].text, "Error while running [STEP 1]:  Wait for Window to Appear");
 }
 
+TEST_F(RunLoopTest, AStepsErrorTextIsItsOwn) {
+  // A step that passes after writing a reason (a method that failed before
+  // another worked): the next step, failing without a reason, names itself.
+  engine.handlers().Set(CAT_MENU, [](RunEngine& run, const ActionServices*, int, int) {
+    run.SetStepError("Unable to find menu \"File\", trying keyboard method...");
+    return 1;
+  });
+  AddStep("Select Menu Item", CAT_MENU);
+  AddStep("Wait for Window to Appear", CAT_WAIT, "fail");
+  RunAndWait();
+  EXPECT_NE(Log().find("\tERROR while running [STEP 2] Wait for Window to Appear\r\n"), std::string::npos) << Log();
+}
+
 TEST_F(RunLoopTest, FailureMessageIsCutTo253Characters) {
   AddStep("Type", CAT_KEYBOARD, "fail").value(2) = std::string(259, 'e');
   RunAndWait();

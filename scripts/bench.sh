@@ -55,6 +55,9 @@ echo "== run loop: Windows build under Wine"
 cmake --build build/win --target run_loop_timing Zelomat
 scripts/wine-exec.sh build/win/bench/run_loop_timing.exe
 
+echo "== window lookups: Windows build under Wine, 20 and 200 windows of 10 controls"
+cmake --build build/win --target window_lookup_timing
+scripts/wine-exec.sh build/win/bench/window_lookup_timing.exe
 fi
 
 # The real program end to end: "Zelomat.exe /r" on a script of 50,000 Comment

@@ -41,6 +41,7 @@ ZELO_SETTING(kStepDelayPattern, "InterStepDelay-%d")
 ZELO_SETTING(kUserVariables, "UserVariables")
 ZELO_SETTING(kLocalVariables, "LocalVariables")
 ZELO_SETTING(kResetUserVariables, "ResetUserVariables")
+ZELO_SETTING(kMultipleWindowError, "MultipleWindowError")
 
 // Scripts and editing.
 ZELO_SETTING(kEncodeXml, "EncodeXML")

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "actions/action_handlers.h"
+#include "actions/windows/window_lookup.h"
 #include "engine/handle_failure.h"
 #include "engine/loop_state.h"
 
@@ -31,6 +32,7 @@ MainRun::MainRun(MainWindow& window, Workspace& workspace)
   InstallActionHandlers(engine_.handlers());
   engine_.set_failure_handler(&HandleFailure);
   engine_.OnFullRunStart(&ResetLoopStateForFullRun);
+  engine_.OnFullRunStart([](int) { SetCurrentWindow(0); });
   UseLogSink(&sink_);
 }
 

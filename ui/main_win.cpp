@@ -8,6 +8,8 @@
 
 #include <string>
 
+#include "actions/shared/window_number_win.h"
+#include "actions/windows/window_lookup.h"
 #include "base/ansi_text_win.h"
 #include "base/win32_owners_win.h"
 #include "expr/random.h"
@@ -55,6 +57,7 @@ class InstalledSubstitutionContext {
 // What only the program knows, for the tokens of a step's fields.
 void ConnectProgramFacts(zelo::WinSubstitutionContext& facts, zelo::MainWindow& window) {
   facts.set_main_window(window.hwnd());
+  zelo::SetProgramMainWindow(zelo::AsNumber(window.hwnd()));
   zelo::ProgramFacts program;
   zelo::Workspace* workspace = &window.workspace();
   program.script_file = [workspace](int slot) -> std::string {
@@ -65,6 +68,7 @@ void ConnectProgramFacts(zelo::WinSubstitutionContext& facts, zelo::MainWindow& 
   program.loop_counter = [](int slot) { return zelo::CurrentLoopCounter(slot); };
   program.run_repeats = [run](int slot) { return run->run_repeats(slot); };
   program.log = [](std::string_view line) { zelo::WriteLogText(line); };
+  program.current_window = [] { return zelo::AsWindow(zelo::CurrentWindow()); };
   facts.set_program_facts(std::move(program));
 }
 

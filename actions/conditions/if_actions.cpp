@@ -3,6 +3,8 @@
 #include <string>
 
 #include "actions/shared/file_routines.h"
+#include "actions/windows/window_lookup.h"
+#include "actions/windows/window_platform.h"
 #include "engine/block_steps.h"
 #include "engine/flow_texts.h"
 #include "engine/run_engine.h"
@@ -57,9 +59,19 @@ int RunIfStep(RunEngine& run, const ActionServices*, int slot, int index) {
       return FileExists(ExpandedText(step, slot, index)) ? 1 : 0;
     case IfCondition::FolderExists:
       return FolderExists(ExpandedText(step, slot, index)) ? 1 : 0;
-    case IfCondition::WindowExists:
+    case IfCondition::WindowExists: {
+      // A window must be framed; a control is any window with that text.
+      const WindowQualifier qualifier = ContainsNoCase(step.action.view(), "IF Control")
+                                            ? WindowQualifier::Any
+                                            : WindowQualifier::Framed;
+      return FindWindowForStep(SEARCH_TITLE, ExpandedText(step, slot, index), qualifier).window != 0 ? 1 : 0;
+    }
+    case IfCondition::ControlChecked: {
+      const WindowHandle control =
+          FindWindowForStep(SEARCH_TITLE, ExpandedText(step, slot, index), WindowQualifier::Any).window;
+      return control != 0 && ProgramWindowPlatform().IsChecked(control) ? 1 : 0;
+    }
     case IfCondition::PixelOrImage:
-    case IfCondition::ControlChecked:
       return Undecided(run, step);
     case IfCondition::CapsLock:
       return run.input().CapsLockOn() ? 1 : 0;

@@ -6,6 +6,7 @@
 #include "actions/shared/file_routines.h"
 #include "actions/shared/folder_search.h"
 #include "actions/shared/query_result.h"
+#include "actions/windows/window_lookup.h"
 #include "base/text.h"
 #include "engine/loop_state.h"
 #include "engine/run_engine.h"
@@ -50,6 +51,7 @@ bool WindowsLoopGoesOn(RunEngine& run, int slot, int32_t counter) {
   for (int walked = 0; window != 0 && walked < kMaxWindowsWalked; ++walked) {
     if (desktop.IsFramedTopLevelWindow(window)) {
       state.window_position = window;
+      SetCurrentWindow(window);
       SetLoopVariable("hwnd_loop", std::to_string(window), slot);
       SetLoopVariable("window_loop", desktop.WindowText(window), slot);
       return true;

@@ -1,0 +1,29 @@
+#include "actions/windows/window_list.h"
+
+#include <windows.h>
+
+#include <shellapi.h>
+
+#include <string>
+
+#include "actions/programs/program_platform.h"
+#include "actions/shared/file_routines.h"
+#include "actions/windows/find_window.h"
+#include "actions/windows/window_lookup.h"
+#include "base/ansi_text_win.h"
+
+namespace zelo {
+
+bool ShowWindowList(WindowQualifier qualifier) {
+  std::string path = OwnProgramPath();
+  const std::size_t slash = path.find_last_of("\\/");
+  path = (slash == std::string::npos ? std::string() : path.substr(0, slash + 1)) + "windows.txt";
+  const std::wstring wide = AnsiToWide(path);
+  DeleteFileW(wide.c_str());
+  if (!AppendToFile(nullptr, path, WindowListText(ProgramWindowTree(), qualifier))) return false;
+  const auto opened = reinterpret_cast<INT_PTR>(ShellExecuteW(nullptr, L"open", wide.c_str(), nullptr, nullptr,
+                                                              SW_SHOWNORMAL));
+  return opened > 32;
+}
+
+}  // namespace zelo
