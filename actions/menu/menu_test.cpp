@@ -108,7 +108,7 @@ TEST(SystemMenuWords, TestedInOrder) {
   EXPECT_EQ(SystemMenuWord("&Help"), SystemMenuCommand::None);
 }
 
-class RecordingKeys : public KeySender {
+class MenuKeySender : public KeySender {
  public:
   bool Send(const KeyEvent* events, std::size_t count) override {
     for (std::size_t i = 0; i < count; ++i) sequence.events.push_back(events[i]);
@@ -137,7 +137,7 @@ class FakeMenus : public MenuPlatform {
 
   MenuNode bar = EditorBar();
   int choice = 0;
-  RecordingKeys keys;
+  MenuKeySender keys;
   std::vector<std::string> calls;
 };
 
