@@ -6,6 +6,7 @@
 #include "actions/functions/function_actions.h"
 #include "actions/programs/program_actions.h"
 #include "actions/programs/program_platform.h"
+#include "actions/screen/screen_search.h"
 #include "actions/shared/launch_command.h"
 #include "actions/shared/path_search.h"
 #include "actions/system/system_actions.h"
@@ -51,6 +52,7 @@ const ActionServices& ProgramActionServices() {
     s.launch = &LaunchCommand;
     s.random = &RandomInRange;
     s.programs = &SystemProgramPlatform();
+    s.screen = &SystemScreen();
     return s;
   }();
   return services;

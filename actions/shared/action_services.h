@@ -17,6 +17,7 @@
 namespace zelo {
 
 class ProgramPlatform;
+class ScreenAccess;
 
 struct ActionServices {
   // Field expansion (ExpandText): the expanded field, copied out of the
@@ -36,6 +37,8 @@ struct ActionServices {
   // Processes, services, window activation and the program's own path, for
   // the "Run Program" actions.
   ProgramPlatform* programs = nullptr;
+  // The screen the pixel and image searches capture and the scan display draws on.
+  ScreenAccess* screen = nullptr;
 };
 
 // What every handler that reads its fields and saves a result needs.
