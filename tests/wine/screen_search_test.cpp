@@ -61,6 +61,16 @@ std::string PatternBmp(int magenta_border) {
   return BitmapFileBytes(info, rows);
 }
 
+// A 4 x 3 cut of the pattern at (10, 10) as an RGBA PNG, its top-left and
+// bottom-right pixels fully transparent.
+const std::string kPatternCutPng(
+    "\x89\x50\x4e\x47\x0d\x0a\x1a\x0a\x00\x00\x00\x0d\x49\x48\x44\x52\x00\x00\x00\x04\x00\x00\x00\x03\x08\x06\x00\x00"
+    "\x00\xb4\xf4\xae\xc6\x00\x00\x00\x39\x49\x44\x41\x54\x78\xda\x63\x60\x00\x82\x45\x92\xbf\xff\x1f\x97\xac\xfd\xff"
+    "\x46\xf2\xff\x7f\x86\x5a\xbf\xdf\xff\x17\xf9\x75\xfd\x3f\xee\x27\xf9\xff\x8d\xdf\x0a\xa0\x40\x73\xed\xff\x45\xcd"
+    "\x92\xff\x8f\x37\x6f\xfd\x0f\x52\x0d\x00\x95\xe3\x1a\x18\xc1\xe0\x54\x69\x00\x00\x00\x00\x49\x45\x4e\x44\xae\x42"
+    "\x60\x82",
+    114);
+
 // "#RRGGBB" of a pattern pixel.
 std::string ColourText(uint32_t rgb) {
   char text[8];
@@ -94,6 +104,7 @@ class ScreenSearchRunTest : public ::testing::Test {
     ASSERT_TRUE(WaitForPattern(10000)) << "the test picture never showed";
     ASSERT_TRUE(WriteTextFile(Needle(), PatternBmp(0)));
     ASSERT_TRUE(WriteTextFile(MaskedNeedle(), PatternBmp(4)));
+    ASSERT_TRUE(WriteTextFile(PngNeedle(), kPatternCutPng));
   }
 
   // Polls the screen until the picture's middle pixel is there.
@@ -110,6 +121,7 @@ class ScreenSearchRunTest : public ::testing::Test {
 
   std::string Needle() const { return dir_.File("needle.bmp"); }
   std::string MaskedNeedle() const { return dir_.File("masked.bmp"); }
+  std::string PngNeedle() const { return dir_.File("cut.png"); }
   RunResult Run(const std::string& steps) {
     const std::string script = dir_.File("search.zxm");
     EXPECT_TRUE(WriteTextFile(script, ScriptText(steps)));
@@ -123,7 +135,7 @@ class ScreenSearchRunTest : public ::testing::Test {
 };
 
 TEST_F(ScreenSearchRunTest, ConditionsSeeThePictureWhereItIsShown) {
-  for (const char* name : {"image_at", "masked_at", "exact_at"}) DeleteVariable(name);
+  for (const char* name : {"image_at", "masked_at", "exact_at", "png_at"}) DeleteVariable(name);
   const std::string shown = ColourText(PatternPixel(7, 3));
   const RunResult r = Run(If({"IF Image is Visible", Needle(), "", "", "", "image_at"}) +              // 1
                           If({"IF Masked Image is Visible", MaskedNeedle(), "", "", "", "masked_at"}) +  // 3
@@ -132,18 +144,20 @@ TEST_F(ScreenSearchRunTest, ConditionsSeeThePictureWhereItIsShown) {
                           If({"IF Pixel is Visible", "#FE01FD"}) +                                     // 9
                           If({"IF Image is Visible", Needle(), "0, 0", "338, 600"}) +                  // 11
                           If({"IF Image is Visible", Needle(), "300, 200", "339, 229", "", "exact_at"}) +  // 13
-                          If({"IF Image is Visible", dir_.File("none.bmp")}));                        // 15
+                          If({"IF Image is Visible", dir_.File("none.bmp")}) +                        // 15
+                          If({"IF Image is Visible", PngNeedle(), "", "", "", "png_at"}));            // 17
   ASSERT_TRUE(r.finished);
   EXPECT_EQ(r.exit_code, 0u) << r.log;
   EXPECT_EQ(Variable("image_at"), "300, 200") << r.log;
   EXPECT_EQ(Variable("masked_at"), "300, 200");
   EXPECT_EQ(Variable("exact_at"), "300, 200");
+  EXPECT_EQ(Variable("png_at"), "310, 210") << "through the Windows Imaging Component";
   // Only the false conditions jump to their END IF.
   for (int end_if : {6, 10, 12, 16})
     EXPECT_NE(r.log.find("\tJumping to matching ELSE/END IF statement: [Step " + std::to_string(end_if) + "]"),
               std::string::npos)
         << end_if << "\n" << r.log;
-  for (int end_if : {2, 4, 8, 14})
+  for (int end_if : {2, 4, 8, 14, 18})
     EXPECT_EQ(r.log.find("\tJumping to matching ELSE/END IF statement: [Step " + std::to_string(end_if) + "]"),
               std::string::npos)
         << end_if << "\n" << r.log;
