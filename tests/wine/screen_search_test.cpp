@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "actions/shared/bitmap_file.h"
@@ -24,6 +25,10 @@ constexpr DWORD kPauseKey = VK_PAUSE;
 std::string Quoted(const std::string& path) { return "\"" + path + "\""; }
 
 struct Step {
+  Step(std::string a, std::string t = "", std::string from = "", std::string to = "", std::string o = "",
+       std::string variable = "")
+      : action(std::move(a)), text(std::move(t)), start(std::move(from)), stop(std::move(to)), options(std::move(o)),
+        output_variable(std::move(variable)) {}
   std::string action, text, start, stop, options, output_variable;
 };
 
