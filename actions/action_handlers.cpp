@@ -13,6 +13,7 @@
 #include "actions/recordings/play_recording.h"
 #include "actions/recordings/recording_actions.h"
 #include "actions/shared/input_player.h"
+#include "actions/screen/screen_search.h"
 #include "actions/shared/launch_command.h"
 #include "actions/shared/path_search.h"
 #include "actions/system/system_actions.h"
@@ -71,6 +72,7 @@ const ActionServices& ProgramActionServices() {
     s.playback_device = SystemPlaybackDevice();
     s.waits = &SystemWaitServices();
     s.keyboard = SystemKeyboardPlatform();
+    s.screen = &SystemScreen();
     return s;
   }();
   return services;

@@ -129,6 +129,21 @@ class WindowDC {
   HDC dc_;
 };
 
+// The DC of a WM_PAINT, from BeginPaint; EndPaint marks the window drawn.
+class PaintDC {
+ public:
+  explicit PaintDC(HWND window) : window_(window), dc_(BeginPaint(window, &paint_)) {}
+  ~PaintDC() { EndPaint(window_, &paint_); }
+  PaintDC(const PaintDC&) = delete;
+  PaintDC& operator=(const PaintDC&) = delete;
+  HDC get() const { return dc_; }
+
+ private:
+  HWND window_;
+  PAINTSTRUCT paint_{};
+  HDC dc_;
+};
+
 // An object selected into a DC, the previous one put back on scope exit. An
 // object still selected cannot be deleted, and a DC must not go back to the
 // system holding the program's object: declare this after the DC and the
@@ -239,11 +254,14 @@ class ComRef {
   ComRef(const ComRef&) = delete;
   ComRef& operator=(const ComRef&) = delete;
   T* operator->() const { return p_; }
+  T* get() const { return p_; }
   // For CoCreateInstance and QueryInterface.
-  void** receive() {
+  void** receive() { return reinterpret_cast<void**>(out()); }
+  // For methods that hand back a new interface of this type.
+  T** out() {
     if (p_) p_->Release();
     p_ = nullptr;
-    return reinterpret_cast<void**>(&p_);
+    return &p_;
   }
 
  private:

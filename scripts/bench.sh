@@ -47,6 +47,14 @@ build/bench/bench/expand_store_timing
 cmake --build build/win --target expand_store_timing
 scripts/wine-exec.sh build/win/bench/expand_store_timing.exe
 
+echo "== screen search over frames of three sizes: native, then the Windows build under Wine"
+cmake --build build/bench --target screen_search_timing
+build/bench/bench/screen_search_timing
+cmake --build build/win --target screen_search_timing screen_capture_timing
+scripts/wine-exec.sh build/win/bench/screen_search_timing.exe
+echo "== screen capture and capture + search on the Xvfb screen under Wine"
+scripts/wine-exec.sh build/win/bench/screen_capture_timing.exe
+
 echo "== run loop: native (Google Benchmark), then the standard-clock timing"
 cmake --build build/bench --target run_loop_bench run_loop_timing
 build/bench/bench/run_loop_bench --benchmark_min_time=1

@@ -1,13 +1,13 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets with clang (ASan + UBSan) in build/fuzz and
 # fuzzes one of them for the given number of seconds (default 600):
-#   scripts/fuzz.sh [seconds] [reader|evaluator|expand|keys|color|bitmap]
+#   scripts/fuzz.sh [seconds] [reader|evaluator|expand|keys|color|bitmap|png]
 # reader (the default) is the script reader, evaluator the expression
 # evaluator and conditions, expand field expansion, keys the key-sequence
-# language, color the colour texts and bitmap the bitmap files of the pixel
-# and image searches. New inputs collect in build/fuzz/corpus (or
-# corpus-evaluator, corpus-expand, ...); crashes land in build/fuzz/artifacts
-# (or artifacts-evaluator, ...).
+# language, color the colour texts, bitmap the BMP files and png the PNG
+# files (through libpng) of the pixel and image searches. New inputs collect
+# in build/fuzz/corpus (or corpus-evaluator, corpus-expand, ...); crashes
+# land in build/fuzz/artifacts (or artifacts-evaluator, ...).
 set -euo pipefail
 ZELO_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$ZELO_ROOT"
@@ -39,8 +39,12 @@ case "$TARGET" in
     BIN=bitmap_fuzz SUFFIX=-bitmap SEEDS=fuzz/bitmap_seeds
     OPTIONS=(-max_len=8192)
     ;;
+  png)
+    BIN=png_fuzz SUFFIX=-png SEEDS=fuzz/png_seeds
+    OPTIONS=(-max_len=8192)
+    ;;
   *)
-    echo "usage: scripts/fuzz.sh [seconds] [reader|evaluator|expand|keys|color|bitmap]" >&2
+    echo "usage: scripts/fuzz.sh [seconds] [reader|evaluator|expand|keys|color|bitmap|png]" >&2
     exit 2
     ;;
 esac

@@ -13,7 +13,7 @@ cd "$ZELO_ROOT"
 
 PACKAGES=(
   cmake make ninja-build g++ pkg-config
-  googletest libgtest-dev libgmock-dev libbenchmark-dev
+  googletest libgtest-dev libgmock-dev libbenchmark-dev libpng-dev
   clang libclang-rt-14-dev
   g++-mingw-w64-x86-64-posix
   wine wine64 xvfb x11-utils xauth procps

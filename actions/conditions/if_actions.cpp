@@ -2,9 +2,12 @@
 
 #include <string>
 
+#include "actions/screen/screen_steps.h"
+#include "actions/shared/action_services.h"
 #include "actions/shared/file_routines.h"
 #include "actions/windows/window_lookup.h"
 #include "actions/windows/window_platform.h"
+#include "base/text.h"
 #include "engine/block_steps.h"
 #include "engine/flow_texts.h"
 #include "engine/run_engine.h"
@@ -45,13 +48,27 @@ int Undecided(RunEngine& run, const StepRecord& step) {
   return 0;
 }
 
+// "IF Pixel is Visible", "IF Image is Visible", "IF Masked Image is Visible":
+// true when the search finds it; a found image's corner is the result.
+int ScreenShows(RunEngine& run, const ActionServices* services, int slot, int index, const StepRecord& step) {
+  if (!ExpandsAndSaves(services) || !services->resolve_path || !services->screen) return Undecided(run, step);
+  const uint32_t mask = ContainsNoCase(step.action.view(), "Masked") ? kMaskMagenta : kNoMask;
+  const ScreenSearchResult r = ContainsNoCase(step.action.view(), "Pixel")
+                                   ? SearchPixelForStep(run, *services, slot, index)
+                                   : SearchImageForStep(run, *services, slot, index, mask);
+  // An image that cannot be read or a screen that cannot be captured decides
+  // nothing: the step fails as any step does. A missing file is plain false.
+  if (!r.error.empty()) run.state().condition_undecided = true;
+  return r.found;
+}
+
 }  // namespace
 
 const ActionWords<IfCondition> kIfActions{kIfWords};
 
 IfCondition ClassifyIf(std::string_view action) { return kIfActions.KindOf(action, IfCondition::Other); }
 
-int RunIfStep(RunEngine& run, const ActionServices*, int slot, int index) {
+int RunIfStep(RunEngine& run, const ActionServices* services, int slot, int index) {
   const StepRecord& step = run.workspace().slots[static_cast<std::size_t>(slot)].steps[static_cast<std::size_t>(index)];
   run.state().condition_undecided = false;
   switch (ClassifyIf(step.action.view())) {
@@ -72,7 +89,7 @@ int RunIfStep(RunEngine& run, const ActionServices*, int slot, int index) {
       return control != 0 && ProgramWindowPlatform().IsChecked(control) ? 1 : 0;
     }
     case IfCondition::PixelOrImage:
-      return Undecided(run, step);
+      return ScreenShows(run, services, slot, index, step) ? 1 : 0;
     case IfCondition::CapsLock:
       return run.input().CapsLockOn() ? 1 : 0;
     case IfCondition::ClipboardEquals:

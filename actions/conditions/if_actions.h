@@ -30,8 +30,9 @@ enum class IfCondition {
 extern const ActionWords<IfCondition> kIfActions;
 IfCondition ClassifyIf(std::string_view action);
 
-// The step handler: 1 = true (or END IF), 0 = false (or ELSE). It needs no
-// services: conditions look at files, keys and the clipboard themselves.
+// The step handler: 1 = true (or END IF), 0 = false (or ELSE). The pixel and
+// image conditions use the services' expansion, result saving, path search
+// and screen; the others look at files, keys and the clipboard themselves.
 int RunIfStep(RunEngine& run, const ActionServices* services, int slot, int index);
 
 }  // namespace zelo

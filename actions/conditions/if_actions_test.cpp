@@ -5,6 +5,9 @@
 #include <fstream>
 
 #include "actions/flow/flow_test_fixture.h"
+#include "actions/screen/screen_test_support.h"
+#include "actions/shared/action_services.h"
+#include "settings/defaults.h"
 
 namespace zelo {
 namespace {
@@ -183,6 +186,113 @@ TEST_F(FlowTest, FileAndFolderConditions) {
   If("END IF");
   RunAndWait();
   EXPECT_EQ(Recorded(), (std::vector<std::string>{"file", "folder"}));
+}
+
+// The pixel and image conditions on a screen the test draws, with image
+// files the test writes.
+class ScreenIfTest : public FlowTest {
+ protected:
+  ScreenIfTest() : screen(120, 80, 0x202020) {
+    for (int32_t y = 0; y < 80; ++y)
+      for (int32_t x = 0; x < 120; ++x) screen.at(x, y) = static_cast<uint32_t>(x * 2 + y * 300);
+    services.expand = &Expand;
+    services.save = &Save;
+    services.resolve_path = &Resolve;
+    services.screen = &screen;
+    engine.handlers().SetServices(&services);
+    saved().clear();
+  }
+  std::string WriteImage(const std::string& name, const BitmapPixels& image) {
+    std::ofstream(dir.File(name), std::ios::binary) << test::BmpFile(image);
+    return dir.File(name);
+  }
+  static std::string Expand(std::string_view field, int slot, int step) {
+    ExpandText(field, slot, step);
+    return ExpansionBuffer();
+  }
+  // The path search knows Windows paths; the tests' files have full local paths.
+  static bool Resolve(std::string_view name, std::string* out, std::string_view) {
+    *out = std::string(name);
+    return std::ifstream(*out).good();
+  }
+  static std::vector<std::string>& saved() {
+    static std::vector<std::string> v;
+    return v;
+  }
+  static void Save(const StepRecord&, int, int index, std::string_view data) {
+    saved().push_back(std::to_string(index) + ":" + std::string(data));
+  }
+
+  test::FakeScreen screen;
+  ActionServices services;
+  test::TempFolder dir;
+};
+
+TEST_F(ScreenIfTest, ImageConditionsFindTheImageAndSaveItsCorner) {
+  const BitmapPixels image = test::CutImage(screen, 70, 50, 8, 6);
+  BitmapPixels masked = image;
+  for (int32_t i = 0; i < 8; ++i) masked.pixels[static_cast<std::size_t>(i)] = kMaskMagenta;  // the top row
+  const std::string plain = WriteImage("image.bmp", image), copy = WriteImage("masked.bmp", masked);
+  If("IF Image is Visible", plain);
+  RecordText("image");
+  If("END IF");
+  If("IF Masked Image is Visible", copy);
+  RecordText("masked");
+  If("END IF");
+  If("IF Image is Visible", copy);
+  RecordText("masked copy, compared whole");
+  If("END IF");
+  If("IF Image is Visible", plain).value(2) = "0, 0";
+  Step(9).value(3) = "76, 79";  // the region leaves out the image's last column
+  RecordText("outside the region");
+  If("END IF");
+  RunAndWait();
+  EXPECT_EQ(Recorded(), (std::vector<std::string>{"image", "masked"}));
+  EXPECT_EQ(saved(), (std::vector<std::string>{"0:70, 50", "3:70, 50"}));
+  EXPECT_NE(Log().find("\tSearching for image \"" + plain + "\"\r\n\t*Find Image Size=[8 x 6]  Search "
+                       "Region=(0,0)->(119,79)\r\n"),
+            std::string::npos)
+      << Log();
+  EXPECT_NE(Log().find("Search Region=(0,0)->(76,79)"), std::string::npos);
+}
+
+TEST_F(ScreenIfTest, PixelConditionsAndTheStopKey) {
+  screen.at(100, 70) = 0xFF0000;  // red, in the capture's byte order
+  If("IF Pixel is Visible", "#ff0000");
+  RecordText("red");
+  If("END IF");
+  If("IF Pixel is Visible", "YELLOW");
+  RecordText("yellow");
+  If("END IF");
+  RunAndWait();
+  EXPECT_EQ(Recorded(), std::vector<std::string>{"red"});
+  EXPECT_NE(Log().find("\tSearching for pixel color #ff0000\r\n"), std::string::npos);
+  EXPECT_TRUE(saved().empty()) << "a pixel gives no result";
+
+  input.Press(StopKeySetting());
+  RunAndWait();
+  EXPECT_NE(Log().find("\tStop key pressed, aborting image search\r\n"), std::string::npos) << Log();
+  EXPECT_NE(Log().find("Stop request: aborting run at [STEP 1]"), std::string::npos) << Log();
+}
+
+TEST_F(ScreenIfTest, AMissingImageIsFalseAndAnUnreadableOneFailsTheStep) {
+  std::ofstream(dir.File("broken.bmp"), std::ios::binary) << "BM not really";
+  If("IF Image is Visible", dir.File("missing.bmp"));
+  RecordText("missing");
+  If("ELSE");
+  RecordText("else");
+  If("END IF");
+  If("IF Image is Visible", dir.File("broken.bmp"));
+  RecordText("broken");
+  If("END IF");
+  RunAndWait();
+  EXPECT_EQ(Recorded(), std::vector<std::string>{"else"});
+  EXPECT_EQ(Step(0).last_run, LAST_RUN_FAIL_CONTINUE) << "false, not failed";
+  EXPECT_NE(Log().find("ERROR while running [STEP 6] IF Image is Visible: Unable to read image '" +
+                       dir.File("broken.bmp") + "': "),
+            std::string::npos)
+      << Log();
+  EXPECT_EQ(Step(5).last_run, LAST_RUN_FAIL);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "actions/screen/image_search.h"
 
 #include "actions/screen/screen_color.h"
+#include "actions/shared/png_file.h"
 #include "base/printf_text.h"
 #include "model/file_access.h"
 
@@ -50,6 +51,7 @@ class CandidateCompare {
 
  private:
   bool Matches(uint32_t bitmap, uint32_t screen) const {
+    if (bitmap & kTransparentPixel) return true;
     if (masked_ && (bitmap & kRgbMask) == mask_) return true;
     return ColorsMatch(bitmap, screen, tolerance_);
   }
@@ -62,11 +64,22 @@ class CandidateCompare {
   int64_t probe_ = -1;
 };
 
+bool AllTransparent(const BitmapPixels& image) {
+  for (uint32_t p : image.pixels)
+    if (!(p & kTransparentPixel)) return false;
+  return true;
+}
+
 }  // namespace
 
 std::string SearchImageFromBytes(std::string_view name, std::string_view bytes, BitmapPixels* image) {
   std::string why;
-  if (!DecodeBitmap(bytes, image, &why)) {
+  const bool decoded = IsPngFile(bytes)
+                           ? DecodePng(bytes, kSearchImageMaxWidth, kSearchImageMaxHeight, image, &why)
+                           : DecodeBitmap(bytes, image, &why);
+  if (!decoded) {
+  } else if (AllTransparent(*image)) {
+    why = "every pixel is transparent";
   } else if (image->width > kSearchImageMaxWidth || image->height > kSearchImageMaxHeight) {
     why = PrintfText("the image is %d x %d pixels, larger than %d x %d", image->width, image->height,
                      kSearchImageMaxWidth, kSearchImageMaxHeight);
@@ -91,14 +104,23 @@ std::string LoadSearchImage(const std::string& path, BitmapPixels* image) {
 
 PrimaryPixel ChoosePrimaryPixel(const BitmapPixels& image, bool slow_scan) {
   PrimaryPixel primary;
-  if (image.pixels.empty()) return primary;
-  primary.rgb = image.pixels[0] & kRgbMask;
+  const std::size_t count = image.pixels.size();
+  std::size_t first = 0;
+  while (first < count && (image.pixels[first] & kTransparentPixel)) ++first;
+  if (first == count) first = 0;  // nothing to compare: any pixel will do
+  auto take = [&](std::size_t k) {
+    primary.x = static_cast<int32_t>(k % static_cast<std::size_t>(image.width));
+    primary.y = static_cast<int32_t>(k / static_cast<std::size_t>(image.width));
+    primary.rgb = image.pixels[k] & kRgbMask;
+  };
+  if (count == 0) return primary;
+  take(first);
   if (slow_scan) return primary;
-  for (std::size_t k = 1; k < image.pixels.size(); ++k) {
-    if ((image.pixels[k] & kRgbMask) != primary.rgb) {
-      primary.x = static_cast<int32_t>(k % static_cast<std::size_t>(image.width));
-      primary.y = static_cast<int32_t>(k / static_cast<std::size_t>(image.width));
-      primary.rgb = image.pixels[k] & kRgbMask;
+  const uint32_t background = primary.rgb;
+  for (std::size_t k = first + 1; k < count; ++k) {
+    const uint32_t p = image.pixels[k];
+    if (!(p & kTransparentPixel) && (p & kRgbMask) != background) {
+      take(k);
       break;
     }
   }
@@ -117,6 +139,7 @@ ImageSearchResult ImageSearch(const ScreenFrame& frame, const BitmapPixels& imag
   if (region.Empty() || region.right - region.left + 1 < w || region.bottom - region.top + 1 < h) return result;
 
   const PrimaryPixel primary = ChoosePrimaryPixel(image, options.slow_scan);
+  result.primary = primary;
   result.log = PrintfText(
       "\t*Find Image Size=[%d x %d]  Search Region=(%d,%d)->(%d,%d)\r\n"
       "\t*Scan Method: [%s]  Primary image pixel (%d, %d) [R=%d G=%d B=%d]\r\n",
@@ -135,6 +158,7 @@ ImageSearchResult ImageSearch(const ScreenFrame& frame, const BitmapPixels& imag
   int32_t x = hits.left, y = hits.top;
   while (ScanForColor(frame, primary.rgb, options.tolerance, hits, &x, &y, stop, &result.stopped, &result.log)) {
     const int32_t cx = x - primary.x, cy = y - primary.y;
+    if (options.trace && result.candidates.size() < kTracedCandidates) result.candidates.push_back({cx, cy});
     if (logged < kLoggedPotentials) {
       const int64_t k = compare.FirstMismatch(cx, cy);
       if (k < 0) {

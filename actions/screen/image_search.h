@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "actions/screen/pixel_search.h"
 #include "actions/screen/screen_frame.h"
@@ -19,9 +20,10 @@ inline constexpr uint32_t kMaskMagenta = 0xFF00FF;  // COLORREF of the "Masked" 
 inline constexpr int32_t kSearchImageMaxWidth = 1600;
 inline constexpr int32_t kSearchImageMaxHeight = 1632;
 
-// Reads a bitmap file for a search. Empty on success; otherwise the text
-// "Unable to read image '<path>': <reason>" (missing or unreadable file,
-// not a bitmap the reader knows, truncated, no pixels, too large).
+// Reads an image file (BMP or PNG) for a search. Empty on success; otherwise
+// the text "Unable to read image '<path>': <reason>" (missing or unreadable
+// file, not an image the readers know, truncated, no pixels, too large, every
+// pixel transparent).
 std::string LoadSearchImage(const std::string& path, BitmapPixels* image);
 // The same for file contents already read; name only goes into the text.
 std::string SearchImageFromBytes(std::string_view name, std::string_view bytes, BitmapPixels* image);
@@ -34,7 +36,9 @@ struct PrimaryPixel {
 // The pixel searched for first: the first one, in reading order, whose
 // colour differs from the top-left pixel's (a likelier rare colour than the
 // background), or the top-left one for a bitmap of one colour. slow_scan
-// (the "SlowPixelScan" setting) always takes the top-left pixel.
+// (the "SlowPixelScan" setting) always takes the top-left pixel. Transparent
+// pixels are passed over as if the image did not have them: the walk starts
+// at the first pixel that is not transparent.
 PrimaryPixel ChoosePrimaryPixel(const BitmapPixels& image, bool slow_scan);
 
 struct ImageSearchOptions {
@@ -42,6 +46,11 @@ struct ImageSearchOptions {
   int32_t tolerance = 0;       // 0 or less: exact colours
   uint32_t mask = kNoMask;     // COLORREF whose bitmap pixels are not compared, or kNoMask
   bool slow_scan = false;
+  bool trace = false;          // keep the compared candidates for the scan display
+};
+
+struct ScreenPoint {
+  int32_t x = 0, y = 0;
 };
 
 struct ImageSearchResult {
@@ -50,7 +59,11 @@ struct ImageSearchResult {
   int32_t width = 0, height = 0;  // the bitmap's size, found or not
   bool stopped = false;           // the stop check ended the search: the run must stop
   std::string log;                // the run-log lines of the search
+  PrimaryPixel primary;           // the pixel searched for first
+  // With trace: the corners compared, in order (at most kTracedCandidates).
+  std::vector<ScreenPoint> candidates;
 };
+inline constexpr std::size_t kTracedCandidates = 4096;
 
 // The first place, in reading order of the primary pixel, where the whole
 // bitmap lies inside the region (and the frame) and matches the screen.

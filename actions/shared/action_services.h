@@ -21,6 +21,7 @@ class PlaybackDevice;
 class KeyboardPlatform;
 class ProgramPlatform;
 struct WaitServices;
+class ScreenAccess;
 
 struct ActionServices {
   // Field expansion (ExpandText): the expanded field, copied out of the
@@ -50,6 +51,8 @@ struct ActionServices {
   // The key sender, the clipboard and the foreground window, for the
   // "Keyboard" actions.
   KeyboardPlatform* keyboard = nullptr;
+  // The screen the pixel and image searches capture and the scan display draws on.
+  ScreenAccess* screen = nullptr;
 };
 
 // What every handler that reads its fields and saves a result needs.

@@ -13,6 +13,9 @@ namespace zelo {
 
 inline constexpr uint32_t kBitmapHeadersSize = 54;
 inline constexpr uint32_t kBitmapInfoHeaderSize = 40;
+// Marks a fully transparent pixel of an image (PNG alpha 0): searches never
+// compare it, as if it had the mask colour.
+inline constexpr uint32_t kTransparentPixel = 0x01000000;
 
 // Bytes per pixel row of a bitmap: rows are padded to whole 32-bit words.
 uint32_t BitmapRowBytes(int32_t width, uint16_t bit_count);
@@ -23,7 +26,8 @@ uint32_t BitmapRowBytes(int32_t width, uint16_t bit_count);
 std::string BitmapFileBytes(std::string_view info_header, std::string_view pixels);
 
 // A decoded bitmap: rows top to bottom, each pixel 0x00RRGGBB (the byte
-// order of a 32-bit screen capture, without its fourth byte).
+// order of a 32-bit screen capture, without its fourth byte); a pixel the
+// image leaves out (fully transparent) has kTransparentPixel added.
 struct BitmapPixels {
   int32_t width = 0;
   int32_t height = 0;

@@ -22,6 +22,9 @@ const Command kCommands[] = {
     {"cond", "TEXT", zelo::zxm::RunCondition},
     {"expand", "TEXT [NAME=VALUE]...", zelo::zxm::RunExpand},
     {"check", "FILE", zelo::zxm::RunCheck},
+    {"find-image", "SCREEN NEEDLE [--tolerance N] [--masked] [--from X,Y] [--to X,Y] [--slow-scan]",
+     zelo::zxm::RunFindImage},
+    {"find-pixel", "SCREEN COLOR [--tolerance N] [--from X,Y] [--to X,Y]", zelo::zxm::RunFindPixel},
 };
 
 void PrintUsage() {

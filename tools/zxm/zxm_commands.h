@@ -39,5 +39,7 @@ int RunEval(const Arguments& args);
 int RunCondition(const Arguments& args);
 int RunExpand(const Arguments& args);
 int RunCheck(const Arguments& args);
+int RunFindImage(const Arguments& args);
+int RunFindPixel(const Arguments& args);
 
 }  // namespace zelo::zxm
