@@ -5,12 +5,9 @@
 
 #include <cstdint>
 
-namespace zelo {
+#include "actions/shared/screen_point.h"
 
-struct ScreenPoint {
-  int32_t x = 0, y = 0;
-  bool operator==(const ScreenPoint& o) const { return x == o.x && y == o.y; }
-};
+namespace zelo {
 
 enum class MouseButtonEvent { LeftDown, LeftUp, RightDown, RightUp };
 

@@ -11,6 +11,7 @@
 #include "actions/screen/pixel_search.h"
 #include "actions/screen/screen_frame.h"
 #include "actions/shared/bitmap_file.h"
+#include "actions/shared/screen_point.h"
 
 namespace zelo {
 
@@ -47,10 +48,6 @@ struct ImageSearchOptions {
   uint32_t mask = kNoMask;     // COLORREF whose bitmap pixels are not compared, or kNoMask
   bool slow_scan = false;
   bool trace = false;          // keep the compared candidates for the scan display
-};
-
-struct ScreenPoint {
-  int32_t x = 0, y = 0;
 };
 
 struct ImageSearchResult {

@@ -19,8 +19,8 @@ constexpr const char* kSearchingPixel = "\tSearching for pixel color %s\r\n";
 constexpr const char* kSearchingImage = "\tSearching for image \"%s\"\r\n";
 constexpr const char* kNoFile = "The file '%s' does not exist";
 
-ScreenSearchFields StepSearchFields(const WaitStep& w) {
-  ScreenSearchFields fields;
+WaitSearchFields StepSearchFields(const WaitStep& w) {
+  WaitSearchFields fields;
   fields.tolerance = w.Expanded(w.step.value(1).view());
   fields.start = w.Expanded(w.step.value(2).view());
   fields.stop = w.Expanded(w.step.value(3).view());

@@ -8,8 +8,8 @@ namespace zelo {
 
 class UnavailableScreenFinder : public ScreenFinder {
  public:
-  ScreenFind FindPixel(uint32_t, const ScreenSearchFields&, const WaitStop&) override { return Unavailable(); }
-  ScreenFind FindImage(const std::string&, uint32_t, const ScreenSearchFields&, const WaitStop&) override {
+  ScreenFind FindPixel(uint32_t, const WaitSearchFields&, const WaitStop&) override { return Unavailable(); }
+  ScreenFind FindImage(const std::string&, uint32_t, const WaitSearchFields&, const WaitStop&) override {
     return Unavailable();
   }
 

@@ -60,12 +60,12 @@ class FakeWaits : public WaitSystem, public ScreenFinder, public WindowFinder {
     return true;
   }
   // ScreenFinder: found on the nth search (0: never).
-  ScreenFind FindPixel(uint32_t colorref, const ScreenSearchFields& fields, const WaitStop& stop) override {
+  ScreenFind FindPixel(uint32_t colorref, const WaitSearchFields& fields, const WaitStop& stop) override {
     calls.push_back("pixel " + std::to_string(colorref) + " " + fields.tolerance + "|" + fields.start + "|" +
                     fields.stop + (fields.scan_display ? " shown" : ""));
     return Search(stop);
   }
-  ScreenFind FindImage(const std::string& path, uint32_t mask, const ScreenSearchFields&, const WaitStop& stop) override {
+  ScreenFind FindImage(const std::string& path, uint32_t mask, const WaitSearchFields&, const WaitStop& stop) override {
     calls.push_back("image " + path + " mask " + std::to_string(mask) + " at priority " + std::to_string(priority));
     return Search(stop);
   }

@@ -32,7 +32,7 @@ enum class FindOutcome {
 // The search fields of a step, expanded: "Pixel Color Variation",
 // "Start Search At (X, Y)", "Stop Search At (X, Y)", and whether the scan
 // is shown on the screen.
-struct ScreenSearchFields {
+struct WaitSearchFields {
   std::string tolerance, start, stop;
   bool scan_display = false;
 };
@@ -50,9 +50,9 @@ class ScreenFinder {
  public:
   virtual ~ScreenFinder() = default;
   // One search of the screen now. colorref: 0x00BBGGRR.
-  virtual ScreenFind FindPixel(uint32_t colorref, const ScreenSearchFields& fields, const WaitStop& stop) = 0;
+  virtual ScreenFind FindPixel(uint32_t colorref, const WaitSearchFields& fields, const WaitStop& stop) = 0;
   // path: an existing bitmap file; mask: the COLORREF not compared, or 256.
-  virtual ScreenFind FindImage(const std::string& path, uint32_t mask, const ScreenSearchFields& fields,
+  virtual ScreenFind FindImage(const std::string& path, uint32_t mask, const WaitSearchFields& fields,
                                const WaitStop& stop) = 0;
 };
 
