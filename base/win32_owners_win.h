@@ -58,6 +58,7 @@ struct MemoryDC { void operator()(HDC h) const { DeleteDC(h); } };
 struct GlobalMemory { void operator()(HGLOBAL h) const { GlobalFree(h); } };
 struct Accelerators { void operator()(HACCEL h) const { DestroyAcceleratorTable(h); } };
 struct CoTaskMemory { void operator()(void* p) const { CoTaskMemFree(p); } };
+struct MappedView { void operator()(void* p) const { UnmapViewOfFile(p); } };
 }  // namespace closing
 
 // Process, thread, token, event, file, snapshot.
@@ -79,6 +80,8 @@ using AcceleratorTable = Owned<HACCEL, closing::Accelerators>;
 // Memory the shell hands out with the COM allocator (item lists).
 template <typename T>
 using CoTaskMemory = Owned<T*, closing::CoTaskMemory>;
+// A view of a file mapping (MapViewOfFile).
+using MappedView = Owned<void*, closing::MappedView>;
 
 inline RegistryKey OpenRegistryKey(HKEY root, const wchar_t* path, REGSAM access) {
   RegistryKey key;
