@@ -97,9 +97,18 @@ trap restore_settings EXIT
 trap 'exit 130' INT
 trap 'exit 143' TERM
 trap 'exit 129' HUP
-write_script() {  # FILE STEPS ACTION FIELD FIRST-STATUS [LAST-ACTION]
-  awk -v n="$2" -v action="$3" -v field="$4" -v first="$5" -v last="${6:-}" 'BEGIN {
+write_script() {  # FILE STEPS ACTION FIELD FIRST-STATUS [LAST-ACTION] [RUNS]
+  # With RUNS, a first "Set Run Repeats" step runs the script that many
+  # times from one load, so that the run outweighs the start's jitter; the
+  # idle script's breakpoint then sits on that step.
+  awk -v n="$2" -v action="$3" -v field="$4" -v first="$5" -v last="${6:-}" -v runs="${7:-0}" 'BEGIN {
     printf "<?xml version=\"1.0\" ?>\r\n<Zelomat>\r\n"
+    if (runs > 0) {
+      printf "<step>\r\n\t<action>Set Run Repeats</action>\r\n\t<text>%d</text>\r\n", runs
+      if (first != 0) printf "\t<status>%d</status>\r\n", first
+      printf "</step>\r\n"
+      first = 0
+    }
     for (i = 1; i <= n; i++) {
       printf "<step>\r\n\t<action>%s</action>\r\n\t<%s>step %d</%s>\r\n", action, field, i, field
       if (i == 1 && first != 0) printf "\t<status>%d</status>\r\n", first
@@ -130,17 +139,17 @@ report() {  # LABEL STEPS "RUN-SECONDS..." "IDLE-SECONDS..."
 }
 wine reg add "$settings_key" /v Logfile /t REG_SZ /d 'C:\zelo_bench_log.txt' /f >/dev/null 2>&1
 
-# /r, 50,000 "Comment" steps, logging off and on.
-write_script "$bench_dir/run.zxm" 50000 Comment comment 0
-write_script "$bench_dir/idle.zxm" 50000 Comment comment 2
+# /r, 50,000 "Comment" steps run ten times, logging off and on.
+write_script "$bench_dir/run.zxm" 50000 Comment comment 0 "" 10
+write_script "$bench_dir/idle.zxm" 50000 Comment comment 2 "" 10
 for switch in /f /L; do
   runs=() idles=()
   for _ in 1 2 3; do
     runs+=("$(seconds /r "$(winpath "$bench_dir/run.zxm")" "$switch")")
     idles+=("$(seconds /r "$(winpath "$bench_dir/idle.zxm")" "$switch")")
   done
-  label=$([ "$switch" = /f ] && echo "/r 50000 Comment, logging off" || echo "/r 50000 Comment, logging to a file")
-  report "$label" 50000 "${runs[*]}" "${idles[*]}"
+  label=$([ "$switch" = /f ] && echo "/r 10 x 50000 Comment, logging off" || echo "/r 10 x 50000 Comment, logging to a file")
+  report "$label" 500010 "${runs[*]}" "${idles[*]}"
 done
 
 # /r, 20,000 "IF Expression" steps whose text is a typical field: five
@@ -150,14 +159,14 @@ for pair in order_id=A10042 customer=Smith order_total=99.50 order_state=shipped
   wine reg add "$variables" /v "${pair%%=*}" /t REG_SZ /d "${pair#*=}" /f >/dev/null 2>&1
 done
 field='Order %order_id for %customer on %dddd, %mmmm %dd, %yyyy: %order_total EUR, Uppercase(%order_state), %item'
-write_field_script() {  # FILE FIRST-STATUS
+write_field_script() {  # FILE FIRST-STATUS (five runs, as above)
   awk -v field="$field" -v first="$2" 'BEGIN {
     printf "<?xml version=\"1.0\" ?>\r\n<Zelomat>\r\n"
-    for (i = 1; i <= 20000; i++) {
-      printf "<step>\r\n\t<action>IF Expression</action>\r\n\t<text>%s</text>\r\n", field
-      if (i == 1 && first != 0) printf "\t<status>%d</status>\r\n", first
-      printf "</step>\r\n"
-    }
+    printf "<step>\r\n\t<action>Set Run Repeats</action>\r\n\t<text>5</text>\r\n"
+    if (first != 0) printf "\t<status>%d</status>\r\n", first
+    printf "</step>\r\n"
+    for (i = 1; i <= 20000; i++)
+      printf "<step>\r\n\t<action>IF Expression</action>\r\n\t<text>%s</text>\r\n</step>\r\n", field
     printf "</Zelomat>"
   }' >"$1"
 }
@@ -168,14 +177,14 @@ for _ in 1 2 3; do
   runs+=("$(seconds /r "$(winpath "$bench_dir/fields.zxm")" /f)")
   idles+=("$(seconds /r "$(winpath "$bench_dir/fields_idle.zxm")" /f)")
 done
-report "/r 20000 fields with 5 registry variables" 20000 "${runs[*]}" "${idles[*]}"
+report "/r 5 x 20000 fields, 5 registry variables" 100005 "${runs[*]}" "${idles[*]}"
 
 # /v: the same 50,000 "Comment" steps run in the shown editor, which the
 # last step closes; the idle script closes it at its first step.
 write_script "$bench_dir/shown.zxm" 50000 Comment comment 0 "Exit Zelomat"
 {
   printf '<?xml version="1.0" ?>\r\n<Zelomat>\r\n<step>\r\n\t<action>Exit Zelomat</action>\r\n</step>\r\n'
-  sed -n '3,$p' "$bench_dir/run.zxm"
+  sed -n '3,$p' "$bench_dir/shown.zxm"
 } >"$bench_dir/shown_idle.zxm"
 runs=() idles=()
 for _ in 1 2 3; do
