@@ -27,7 +27,11 @@ class WinLogFile : public OpenLogFile {
     // One query by name per line: a deleted file (gone, or pending deletion,
     // which refuses the query), a moved one (nothing or another file at the
     // path) and a file another program wrote to all differ from the size
-    // this handle wrote it to; the last is merely opened again.
+    // this handle wrote it to; the last is merely opened again. (Another
+    // file of exactly this size at the path goes unseen until the sizes
+    // part; creation times cannot tell them apart: Wine moves them with
+    // every write, and Windows gives a new file the time of the one that
+    // had its name a moment ago.)
     WIN32_FILE_ATTRIBUTE_DATA named = {};
     if (!GetFileAttributesExW(AnsiToWide(path).c_str(), GetFileExInfoStandard, &named)) return false;
     return ((static_cast<ULONGLONG>(named.nFileSizeHigh) << 32) | named.nFileSizeLow) == size_;
