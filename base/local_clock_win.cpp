@@ -19,6 +19,15 @@ int64_t UnixSecondsNow() {
 }
 
 CivilTime LocalCivilTime(int64_t unix_seconds, bool* ok) {
+  // Asking the system for its zone costs tens of microseconds (more than a
+  // whole step of a run); fields with date tokens ask thousands of times a
+  // second for the same second.
+  thread_local int64_t last_seconds = -1;
+  thread_local CivilTime last;
+  if (unix_seconds == last_seconds && unix_seconds >= 0) {
+    if (ok) *ok = true;
+    return last;
+  }
   if (ok) *ok = false;
   CivilTime c;
   const int64_t intervals = unix_seconds * kFileTimePerSecond + kUnixEpochInFileTime;
@@ -37,6 +46,8 @@ CivilTime LocalCivilTime(int64_t unix_seconds, bool* ok) {
   c.second = local.wSecond;
   c.weekday = local.wDayOfWeek;
   if (ok) *ok = true;
+  last_seconds = unix_seconds;
+  last = c;
   return c;
 }
 

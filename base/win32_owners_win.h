@@ -60,6 +60,7 @@ struct Accelerators { void operator()(HACCEL h) const { DestroyAcceleratorTable(
 struct CoTaskMemory { void operator()(void* p) const { CoTaskMemFree(p); } };
 struct Menu { void operator()(HMENU h) const { DestroyMenu(h); } };
 struct Window { void operator()(HWND h) const { DestroyWindow(h); } };
+struct MappedView { void operator()(void* p) const { UnmapViewOfFile(p); } };
 }  // namespace closing
 
 // Process, thread, token, event, file, snapshot.
@@ -85,6 +86,8 @@ using OwnedWindow = Owned<HWND, closing::Window>;
 // Memory the shell hands out with the COM allocator (item lists).
 template <typename T>
 using CoTaskMemory = Owned<T*, closing::CoTaskMemory>;
+// A view of a file mapping (MapViewOfFile).
+using MappedView = Owned<void*, closing::MappedView>;
 
 inline RegistryKey OpenRegistryKey(HKEY root, const wchar_t* path, REGSAM access) {
   RegistryKey key;

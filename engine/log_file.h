@@ -1,16 +1,60 @@
-// The log file: single-byte text appended a line at a time. Each append opens,
-// writes and closes the file, so another program can read it at any moment
-// and a file deleted between two lines is simply started anew.
+// The log file, kept open while lines come: each line is one unbuffered
+// write at the file's end, so it is in the system's file cache (and survives
+// a crash of the program) as soon as the write returns. The file is shared
+// for reading, writing, renaming and deleting, so another program may read
+// it, move it away or delete it during a run; the next line then starts a
+// new file at the configured path.
 #pragma once
 
+#include <cstdint>
+#include <memory>
+#include <mutex>
+#include <string>
 #include <string_view>
 
 namespace zelo {
 
-// Appends text at the end of the file, creating the file and any missing
-// folders of its path. Returns false when it cannot be written.
-bool AppendToLogFile(std::string_view path, std::string_view text);
+// One open log file (the platform side).
+class OpenLogFile {
+ public:
+  virtual ~OpenLogFile() = default;
+  // Writes text at the end of the file in one write, without buffering.
+  virtual bool Append(std::string_view text) = 0;
+  // Whether path still names this file: false once it was deleted, renamed
+  // or replaced by another file.
+  virtual bool StillAt(const std::string& path) = 0;
+};
+
+// Opens the file for appending, creating it when missing; nullptr when it
+// cannot be opened (missing folders are not made here).
+std::unique_ptr<OpenLogFile> OpenLogFileAt(const std::string& path);
 // Deletes the file; false when it did not exist or cannot be deleted.
 bool RemoveLogFile(std::string_view path);
+
+// Appends lines to the file at a path, keeping the file open between lines
+// and opening it again when the path changed or no longer names it.
+class LogFileWriter {
+ public:
+  // Appends text, creating the file and any missing folders of its path.
+  // False when it cannot be written.
+  bool Append(const std::string& path, std::string_view text);
+  // Closes the file (the end of a run) so that nothing holds it between runs.
+  void Close();
+  // Closes the file and deletes it.
+  bool Remove(const std::string& path);
+  // Held while a line is written; a forced stop takes it so that the run
+  // thread is never ended in the middle of a line.
+  std::mutex& mutex() { return mutex_; }
+  // How often a file was opened, for tests and benchmarks.
+  uint64_t opens() const { return opens_; }
+
+ private:
+  bool Reopen(const std::string& path);
+
+  std::mutex mutex_;
+  std::string path_;
+  std::unique_ptr<OpenLogFile> file_;
+  uint64_t opens_ = 0;
+};
 
 }  // namespace zelo

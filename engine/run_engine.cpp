@@ -200,7 +200,7 @@ void RunEngine::AnnounceStep(int slot, int index) {
     window().SetProgress(static_cast<int>((static_cast<int64_t>(index) + 1) * 100 / (s.step_count + 1)));
   else
     ShowStatusText(0, line);
-  if (ReadSetting(setting::kHiliteRunningStep) && slot == workspace_.current) window().SelectStep(slot, index);
+  if (ReadSetting(setting::kHiliteRunningStep) && slot == workspace_.current) window().FollowStep(slot, index);
 }
 
 void RunEngine::StopRun(int slot, StopHow how) {
@@ -271,6 +271,8 @@ bool RunEngine::ForceEnd() {
 }
 
 void RunEngine::CleanUp(int slot) {
+  // Nothing holds the log between runs; the next line opens it again.
+  CloseLogFile();
   if (input().JournalHookInstalled()) {
     clock().Sleep(1000);  // lets the playback's last events arrive before the hook goes
     input().RemoveJournalHook();

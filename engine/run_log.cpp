@@ -17,17 +17,13 @@ namespace {
 std::atomic<LogSink*> g_sink{nullptr};
 
 // Lines from the run thread and the main thread are written whole, one after
-// the other.
-std::mutex& FileMutex() {
-  static std::mutex m;
-  return m;
+// the other, through one writer that keeps the file open.
+LogFileWriter& Writer() {
+  static LogFileWriter writer;
+  return writer;
 }
 
-void WriteToFile(std::string_view text) {
-  std::string path = LogFilePath();
-  std::lock_guard<std::mutex> lock(FileMutex());
-  AppendToLogFile(path, text);
-}
+void WriteToFile(std::string_view text) { Writer().Append(LogFilePath(), text); }
 
 }  // namespace
 
@@ -94,18 +90,12 @@ void ShowStatus(int part, const char* format, ...) {
   ShowStatusText(part, s);
 }
 
-bool AppendToLogFileAlways(std::string_view text) {
-  std::string path = LogFilePath();
-  std::lock_guard<std::mutex> lock(FileMutex());
-  return AppendToLogFile(path, text);
-}
+bool AppendToLogFileAlways(std::string_view text) { return Writer().Append(LogFilePath(), text); }
 
-void DeleteLogFile() {
-  std::string path = LogFilePath();
-  std::lock_guard<std::mutex> lock(FileMutex());
-  RemoveLogFile(path);
-}
+void DeleteLogFile() { Writer().Remove(LogFilePath()); }
 
-std::unique_lock<std::mutex> LockLogFile() { return std::unique_lock<std::mutex>(FileMutex()); }
+void CloseLogFile() { Writer().Close(); }
+
+std::unique_lock<std::mutex> LockLogFile() { return std::unique_lock<std::mutex>(Writer().mutex()); }
 
 }  // namespace zelo

@@ -48,6 +48,8 @@ std::string LogFilePath();
 bool AppendToLogFileAlways(std::string_view text);
 // Deletes the log file (a run start with "RestartLog" on).
 void DeleteLogFile();
+// Lets go of the log file, which is kept open while lines come (the end of a run).
+void CloseLogFile();
 
 // Holds the log file's lock. A forced stop takes it before it ends the run
 // thread, so that thread is never ended in the middle of a line and the lock

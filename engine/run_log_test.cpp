@@ -27,6 +27,8 @@ class RunLogTest : public ::testing::Test {
     WriteSetting("SOFTWARE\\Zelomat\\Logfile", path);
   }
   ~RunLogTest() override {
+    // The log file is kept open between lines; its folder goes next.
+    CloseLogFile();
     UseLogSink(nullptr);
     UseSettings(nullptr);
   }

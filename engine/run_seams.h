@@ -60,6 +60,10 @@ class RunWindow {
   // Selects the step in the list unless it is the selected one already, and
   // repaints the list.
   virtual void SelectStep(int slot, int index) = 0;
+  // Selects the running step when the display next catches up with the run:
+  // the run thread does not wait for the window. A window that shows every
+  // step at once may simply select it.
+  virtual void FollowStep(int slot, int index) { SelectStep(slot, index); }
   // The progress window of runs.
   virtual bool ProgressVisible() = 0;
   virtual void ShowProgress(bool visible) = 0;

@@ -44,6 +44,8 @@ class RunTest : public ::testing::Test {
   ~RunTest() override {
     Release();
     engine.WaitUntilIdle(10000);
+    // The log file is kept open between lines; its folder goes next.
+    CloseLogFile();
     UseLogSink(nullptr);
     UseSettings(nullptr);
     current_ = nullptr;

@@ -2,20 +2,25 @@
 # Runs the benchmarks: the script file, evaluator, field expansion, run loop
 # and file-line benchmarks in an optimized native build without sanitizers (build/bench) with
 # Google Benchmark and plain timings, then the Windows build of the timings
-# under Wine, then the real Zelomat.exe running a long script and typing into
-# an edit control under Wine.
-# "scripts/bench.sh waits" runs only the waits of the real program under Wine:
-# the processor time of waits that never succeed and how soon a wait passes.
+# under Wine, then the real Zelomat.exe running long scripts under Wine against
+# the run engine alone measured in the same run, then typing into an edit
+# control under Wine.
+#   scripts/bench.sh            everything
+#   scripts/bench.sh program    only the engine alone and the real program
+#   scripts/bench.sh waits      only the waits of the real program: processor
+#                               time of waits that never succeed, how soon one passes
+# ZELO_BENCH_PROGRAM=path/to/Zelomat.exe times another build of the program
+# (an older one, for a before-and-after) against this tree's engine alone.
 set -euo pipefail
-mode=${1:-all}
 ZELO_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$ZELO_ROOT"
 
 # Xvfb and Wine before the first Wine call; the benchmarks build what they need.
 scripts/setup.sh --no-build
 source scripts/wine-env.sh
+mode=${1:-all}
 
-if [ "$mode" != waits ]; then
+if [ "$mode" = all ]; then
 cmake -S . -B build/bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DZELO_SANITIZE=OFF >/dev/null
 cmake --build build/bench --target script_file_bench script_file_ratios bench_evaluator bench_expand
 echo "== load average: $(cut -d" " -f1-3 /proc/loadavg) on $(nproc) CPUs"
@@ -59,23 +64,32 @@ echo "== run loop: native (Google Benchmark), then the standard-clock timing"
 cmake --build build/bench --target run_loop_bench run_loop_timing
 build/bench/bench/run_loop_bench --benchmark_min_time=1
 build/bench/bench/run_loop_timing
-echo "== run loop: Windows build under Wine"
-cmake --build build/win --target run_loop_timing Zelomat
-scripts/wine-exec.sh build/win/bench/run_loop_timing.exe
 
 echo "== window lookups: Windows build under Wine, 20 and 200 windows of 10 controls"
 cmake --build build/win --target window_lookup_timing
 scripts/wine-exec.sh build/win/bench/window_lookup_timing.exe
 fi
 
-# The real program end to end: "Zelomat.exe /r" on a script of 50,000 Comment
-# steps, against the same script with a breakpoint on its first step (start,
-# load and end without running a step); the difference is the run itself.
+# The run engine alone in the Windows build: the baseline of the program's figures.
+echo "== run loop: Windows build under Wine (the engine alone)"
+cmake -S . -B build/win -G Ninja -DCMAKE_BUILD_TYPE=Release \
+  -DCMAKE_TOOLCHAIN_FILE="$ZELO_ROOT/cmake/mingw-w64.cmake" >/dev/null
+cmake --build build/win --target run_loop_timing Zelomat
+engine_out=$(scripts/wine-exec.sh build/win/bench/run_loop_timing.exe 2>/dev/null)
+echo "$engine_out"
+engine_off=$(awk '/run loop, logging off/ { print $(NF-1) }' <<<"$engine_out")
+
+# The real program end to end under Wine. Each script is timed against the
+# same script whose first step ends the run at once (a breakpoint, or "Exit
+# Zelomat" where the window stays open), so start, load and end cancel out
+# and the difference is the run itself; best of three.
+echo "== Zelomat.exe under Wine: ratios to the engine alone ($engine_off steps/s, logging off)"
 bench_dir=$(mktemp -d)
+program=${ZELO_BENCH_PROGRAM:-build/win/ui/Zelomat.exe}
 # The runs change settings (their own log file, logging on and off, the
-# defaults a first start writes): the program's whole key is saved first and
-# put back on any exit, Ctrl-C included, so that a value that was absent is
-# absent again.
+# variables, the defaults a first start writes): the program's whole key is
+# saved first and put back on any exit, Ctrl-C included, so that a value
+# that was absent is absent again.
 settings_key='HKCU\Software\Zelomat'
 had_settings=0
 if wine reg query "$settings_key" >/dev/null 2>&1; then
@@ -134,46 +148,107 @@ if [ "$mode" = waits ]; then
   done
   exit 0
 fi
-echo "== Zelomat.exe /r under Wine: 50000 Comment steps"
-write_script() {  # FILE FIRST-STATUS
-  awk -v first="$2" 'BEGIN {
+write_script() {  # FILE STEPS ACTION FIELD FIRST-STATUS [LAST-ACTION] [RUNS]
+  # With RUNS, a first "Set Run Repeats" step runs the script that many
+  # times from one load, so that the run outweighs the start's jitter; the
+  # idle script's breakpoint then sits on that step.
+  awk -v n="$2" -v action="$3" -v field="$4" -v first="$5" -v last="${6:-}" -v runs="${7:-0}" 'BEGIN {
     printf "<?xml version=\"1.0\" ?>\r\n<Zelomat>\r\n"
-    for (i = 1; i <= 50000; i++) {
-      printf "<step>\r\n\t<action>Comment</action>\r\n\t<comment>step %d</comment>\r\n", i
+    if (runs > 0) {
+      printf "<step>\r\n\t<action>Set Run Repeats</action>\r\n\t<text>%d</text>\r\n", runs
+      if (first != 0) printf "\t<status>%d</status>\r\n", first
+      printf "</step>\r\n"
+      first = 0
+    }
+    for (i = 1; i <= n; i++) {
+      printf "<step>\r\n\t<action>%s</action>\r\n\t<%s>step %d</%s>\r\n", action, field, i, field
       if (i == 1 && first != 0) printf "\t<status>%d</status>\r\n", first
       printf "</step>\r\n"
     }
+    if (last != "") printf "<step>\r\n\t<action>%s</action>\r\n</step>\r\n", last
     printf "</Zelomat>"
   }' >"$1"
 }
-write_script "$bench_dir/run.zxm" 0
-write_script "$bench_dir/idle.zxm" 2
-seconds() {  # SCRIPT LOGGING-SWITCH
+seconds() {  # ARGUMENTS...
   local start end
   start=$(date +%s.%N)
-  wine build/win/ui/Zelomat.exe /r "Z:${1//\//\\}" "$2" </dev/null >/dev/null 2>&1
+  wine "$program" "$@" </dev/null >/dev/null 2>&1
   end=$(date +%s.%N)
   awk -v s="$start" -v e="$end" 'BEGIN { print e - s }'
 }
-wine reg add "$settings_key" /v Logfile /t REG_SZ /d 'C:\zelo_bench_log.txt' /f >/dev/null 2>&1
-for switch in /f /L; do
-  runs=() idles=()
-  for _ in 1 2 3; do
-    runs+=("$(seconds "$bench_dir/run.zxm" "$switch")")
-    idles+=("$(seconds "$bench_dir/idle.zxm" "$switch")")
-  done
-  label=$([ "$switch" = /f ] && echo "logging off" || echo "logging on ")
-  awk -v label="$label" -v runs="${runs[*]}" -v idles="${idles[*]}" 'BEGIN {
+winpath() { echo "Z:${1//\//\\}"; }
+report() {  # LABEL STEPS "RUN-SECONDS..." "IDLE-SECONDS..."
+  awk -v label="$1" -v steps="$2" -v runs="$3" -v idles="$4" -v engine="$engine_off" 'BEGIN {
     n = split(runs, r, " "); split(idles, i, " ")
     best_r = r[1]; best_i = i[1]
     for (k = 2; k <= n; k++) { if (r[k] < best_r) best_r = r[k]; if (i[k] < best_i) best_i = i[k] }
-    printf "%s: whole program %.2f s, without running steps %.2f s, run %.2f s = %.0f steps/s\n",
-      label, best_r, best_i, best_r - best_i, 50000 / (best_r - best_i)
+    run = best_r - best_i; if (run < 0.001) run = 0.001
+    rate = steps / run
+    printf "%-44s whole %6.2f s, idle %6.2f s, run %6.2f s = %8.0f steps/s = 1/%.1f of the engine alone\n",
+      label, best_r, best_i, run, rate, engine / rate
   }'
+}
+wine reg add "$settings_key" /v Logfile /t REG_SZ /d 'C:\zelo_bench_log.txt' /f >/dev/null 2>&1
+
+# /r, 50,000 "Comment" steps run ten times, logging off and on.
+write_script "$bench_dir/run.zxm" 50000 Comment comment 0 "" 10
+write_script "$bench_dir/idle.zxm" 50000 Comment comment 2 "" 10
+for switch in /f /L; do
+  runs=() idles=()
+  for _ in 1 2 3; do
+    runs+=("$(seconds /r "$(winpath "$bench_dir/run.zxm")" "$switch")")
+    idles+=("$(seconds /r "$(winpath "$bench_dir/idle.zxm")" "$switch")")
+  done
+  label=$([ "$switch" = /f ] && echo "/r 10 x 50000 Comment, logging off" || echo "/r 10 x 50000 Comment, logging to a file")
+  report "$label" 500010 "${runs[*]}" "${idles[*]}"
 done
+
+# /r, 20,000 "IF Expression" steps whose text is a typical field: five
+# registry variables, date tokens and an inline function (always true).
+variables='HKCU\Software\Zelomat\UserVariables'
+for pair in order_id=A10042 customer=Smith order_total=99.50 order_state=shipped item=book; do
+  wine reg add "$variables" /v "${pair%%=*}" /t REG_SZ /d "${pair#*=}" /f >/dev/null 2>&1
+done
+field='Order %order_id for %customer on %dddd, %mmmm %dd, %yyyy: %order_total EUR, Uppercase(%order_state), %item'
+write_field_script() {  # FILE FIRST-STATUS (five runs, as above)
+  awk -v field="$field" -v first="$2" 'BEGIN {
+    printf "<?xml version=\"1.0\" ?>\r\n<Zelomat>\r\n"
+    printf "<step>\r\n\t<action>Set Run Repeats</action>\r\n\t<text>5</text>\r\n"
+    if (first != 0) printf "\t<status>%d</status>\r\n", first
+    printf "</step>\r\n"
+    for (i = 1; i <= 20000; i++)
+      printf "<step>\r\n\t<action>IF Expression</action>\r\n\t<text>%s</text>\r\n</step>\r\n", field
+    printf "</Zelomat>"
+  }' >"$1"
+}
+write_field_script "$bench_dir/fields.zxm" 0
+write_field_script "$bench_dir/fields_idle.zxm" 2
+runs=() idles=()
+for _ in 1 2 3; do
+  runs+=("$(seconds /r "$(winpath "$bench_dir/fields.zxm")" /f)")
+  idles+=("$(seconds /r "$(winpath "$bench_dir/fields_idle.zxm")" /f)")
+done
+report "/r 5 x 20000 fields, 5 registry variables" 100005 "${runs[*]}" "${idles[*]}"
+
+# /v: the same 50,000 "Comment" steps run in the shown editor, which the
+# last step closes; the idle script closes it at its first step.
+write_script "$bench_dir/shown.zxm" 50000 Comment comment 0 "Exit Zelomat"
+{
+  printf '<?xml version="1.0" ?>\r\n<Zelomat>\r\n<step>\r\n\t<action>Exit Zelomat</action>\r\n</step>\r\n'
+  sed -n '3,$p' "$bench_dir/shown.zxm"
+} >"$bench_dir/shown_idle.zxm"
+runs=() idles=()
+for _ in 1 2 3; do
+  runs+=("$(seconds /v "$(winpath "$bench_dir/shown.zxm")" /f)")
+  idles+=("$(seconds /v "$(winpath "$bench_dir/shown_idle.zxm")" /f)")
+done
+report "/v 50000 Comment shown, logging off" 50000 "${runs[*]}" "${idles[*]}"
+
 # Typing: a "Type" step of 1,000 and 10,000 characters into an edit control of
 # the key recorder, from the step's start until the last character is there.
-echo "== Zelomat.exe /r under Wine: typing into an edit control"
-cmake --build build/win --target wine_tests
-scripts/wine-exec.sh build/win/tests/wine/wine_tests.exe build/win/ui/Zelomat.exe \
-  --gtest_also_run_disabled_tests --gtest_filter='TypingBench.*'
+if [ "$mode" = all ]; then
+  echo "== Zelomat.exe /r under Wine: typing into an edit control"
+  cmake --build build/win --target wine_tests
+  scripts/wine-exec.sh build/win/tests/wine/wine_tests.exe build/win/ui/Zelomat.exe \
+    --gtest_also_run_disabled_tests --gtest_filter='TypingBench.*'
+fi

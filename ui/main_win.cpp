@@ -17,9 +17,12 @@
 #include "expr/text_collation.h"
 #include "expr/text_collation_win.h"
 #include "expr/variable_store.h"
+#include "settings/cached_settings.h"
 #include "settings/defaults.h"
 #include "settings/dialog_font_win.h"
+#include "settings/registry_changes_win.h"
 #include "settings/registry_settings_win.h"
+#include "settings/setting_names.h"
 #include "settings/settings.h"
 #include "ui/command_line.h"
 #include "engine/exit_code.h"
@@ -84,8 +87,12 @@ zelo::MainWindowPlacement ChoosePlacement() {
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
+  // Settings and variables are read from memory while nothing changed them;
+  // writes go to the registry at once.
   zelo::RegistrySettings registry;
-  zelo::UseSettings(&registry);
+  zelo::RegistryChanges registry_changes(zelo::AnsiToWide(zelo::setting::kKey));
+  zelo::CachedSettings settings(registry, registry_changes, zelo::setting::kKey);
+  zelo::UseSettings(&settings);
   // Before anything may delete variable files: they live in the program's folder.
   zelo::WinSubstitutionContext facts;
   InstalledSubstitutionContext installed(&facts);

@@ -23,10 +23,10 @@ constexpr int kOutputHeight = 120;
 // Runs a function on the window's thread for OnMainThread; lParam points to it.
 constexpr UINT kMsgRunOnMainThread = WM_APP + 1;
 
-// The Output palette keeps the end of a long run's log: past kOutputMaxChars
-// its oldest lines go, down to about kOutputKeptChars.
-constexpr int kOutputMaxChars = 1 << 20;
-constexpr int kOutputKeptChars = 1 << 19;
+// The Output palette keeps the end of a long run's log (the log file has
+// all of it): past kOutputMaxLines and a margin, its oldest lines go.
+constexpr int kOutputMaxLines = 10000;
+constexpr int kOutputTrimMargin = 1000;
 
 // Commands disabled while a run is active (Pause is the other way round).
 constexpr int kEditingCommands[] = {CMD_NEW,  CMD_OPEN, CMD_SAVE,          CMD_SAVE_AS,
@@ -73,7 +73,8 @@ std::string RowDetails(const StepRecord& s) {
 
 }  // namespace
 
-MainWindow::MainWindow() : seam_(this), workspace_(&seam_), run_(*this, workspace_) {}
+MainWindow::MainWindow()
+    : run_display_(kOutputMaxLines), seam_(this), workspace_(&seam_), run_(*this, workspace_) {}
 
 bool MainWindow::Create(HINSTANCE instance, const MainWindowPlacement& placement, bool hidden, int show) {
   INITCOMMONCONTROLSEX icc = {sizeof icc, ICC_LISTVIEW_CLASSES | ICC_TAB_CLASSES | ICC_BAR_CLASSES};
@@ -97,12 +98,14 @@ bool MainWindow::Create(HINSTANCE instance, const MainWindowPlacement& placement
   hwnd_ = CreateWindowExW(0, kMainWindowClass, L"Zelomat", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, x, y, width, height,
                           nullptr, BuildMenu(), instance, this);
   if (!hwnd_) return false;
+  thread_id_ = GetCurrentThreadId();
   if (!CreateChildren()) return false;
   SetRunningState(false);
   workspace_.slots[0].file_name = kUntitled;
   AddTab(0, kUntitled);
   SetTitle(std::string(kUntitled) + " - Zelomat");
   if (!hidden) {
+    SetTimer(hwnd_, kRunDisplayTimerId, kRunDisplayMs, nullptr);
     ShowWindow(hwnd_, show);
     UpdateWindow(hwnd_);
   }
@@ -195,6 +198,10 @@ LRESULT MainWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
       if (OnCommand(LOWORD(wp))) return 0;
       break;
     case WM_TIMER:
+      if (wp == kRunDisplayTimerId) {
+        ShowRunDisplay();
+        return 0;
+      }
       if (wp == kStopTimerId) {
         KillTimer(hwnd_, kStopTimerId);
         SendMessageW(hwnd_, WM_COMMAND, CMD_PAUSE_FORCE, 0);
@@ -330,24 +337,33 @@ void MainWindow::RefreshList() {
 }
 
 void MainWindow::AppendOutput(std::string_view text) {
-  if (!output_) return;
-  std::wstring w = AnsiToWide(text);
-  int len = GetWindowTextLengthW(output_);
-  if (len + static_cast<int>(w.size()) > kOutputMaxChars) {
-    // Cut after a line end, so the palette never begins mid-line. Rare
-    // enough (every half megabyte) that reading the text back is cheap.
-    std::wstring all(static_cast<size_t>(len) + 1, L'\0');
-    all.resize(static_cast<size_t>(GetWindowTextW(output_, all.data(), len + 1)));
-    const size_t from = all.size() > static_cast<size_t>(kOutputKeptChars) ? all.size() - kOutputKeptChars : 0;
-    const size_t end_of_line = all.find(L'\n', from);
-    const size_t cut = end_of_line == std::wstring::npos ? all.size() : end_of_line + 1;
-    SendMessageW(output_, EM_SETSEL, 0, static_cast<LPARAM>(cut));
-    SendMessageW(output_, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(L""));
-    len = GetWindowTextLengthW(output_);
-  }
+  if (!output_ || text.empty()) return;
+  const std::wstring w = AnsiToWide(text);
+  // Appended at the end: the text already there is never set again.
+  const int len = GetWindowTextLengthW(output_);
   SendMessageW(output_, EM_SETSEL, len, len);
   SendMessageW(output_, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(w.c_str()));
+  const int lines = static_cast<int>(SendMessageW(output_, EM_GETLINECOUNT, 0, 0));
+  if (lines > kOutputMaxLines + kOutputTrimMargin) {
+    const LRESULT cut = SendMessageW(output_, EM_LINEINDEX, static_cast<WPARAM>(lines - kOutputMaxLines), 0);
+    if (cut > 0) {
+      SendMessageW(output_, EM_SETSEL, 0, cut);
+      SendMessageW(output_, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(L""));
+      const int end = GetWindowTextLengthW(output_);
+      SendMessageW(output_, EM_SETSEL, end, end);
+    }
+  }
   SendMessageW(output_, EM_SCROLLCARET, 0, 0);
+}
+
+void MainWindow::ShowRunDisplay() {
+  RunDisplay::Shown shown = run_display_.Take();
+  if (shown.replace_all && output_) SetWindowTextW(output_, L"");
+  AppendOutput(shown.lines);
+  for (int part = 0; part < RunDisplay::kStatusParts; ++part)
+    if (shown.status[static_cast<std::size_t>(part)]) SetStatusPart(part, *shown.status[static_cast<std::size_t>(part)]);
+  if (shown.step >= 0 && shown.slot == workspace_.current && SelectedRows() != std::vector<int>{shown.step})
+    SelectRows({shown.step});
 }
 
 }  // namespace zelo

@@ -14,6 +14,7 @@
 #include "model/workspace.h"
 #include "ui/command_ids.h"
 #include "ui/main_run_win.h"
+#include "ui/run_display.h"
 #include "ui/win_editor_seam_win.h"
 #include "ui/window_placement.h"
 
@@ -23,6 +24,10 @@ inline constexpr wchar_t kMainWindowClass[] = L"Zelomat";
 
 // The timer after which the first press of Pause offers the forced stop.
 inline constexpr UINT_PTR kStopTimerId = 1;
+// The timer that shows what a run left in the run display, about thirty
+// times a second: the pace of the screen, not of the run.
+inline constexpr UINT_PTR kRunDisplayTimerId = 2;
+inline constexpr UINT kRunDisplayMs = 33;
 
 class MainWindow {
  public:
@@ -40,6 +45,12 @@ class MainWindow {
   // through a sent message from others. False (fn not run) once the window
   // is gone.
   bool OnMainThread(const std::function<void()>& fn);
+  bool OnWindowThread() const { return GetCurrentThreadId() == thread_id_; }
+
+  // Where a run leaves its lines, status texts and current step; shown by
+  // ShowRunDisplay on the window's thread.
+  RunDisplay& run_display() { return run_display_; }
+  void ShowRunDisplay();
 
   // Called through the editor seam.
   void SetStatusText(std::string_view text);
@@ -67,11 +78,13 @@ class MainWindow {
   void OnClose();
 
   HWND hwnd_ = nullptr;
+  DWORD thread_id_ = 0;
   HWND status_ = nullptr;
   HWND tabs_ = nullptr;
   HWND list_ = nullptr;
   HWND output_ = nullptr;
   AcceleratorTable accelerators_;
+  RunDisplay run_display_;
   WinEditorSeam seam_;
   Workspace workspace_;
   MainRun run_;  // after the workspace: its run thread uses the slots

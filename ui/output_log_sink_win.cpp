@@ -2,22 +2,33 @@
 
 #include <windows.h>
 
+#include "ui/command_line.h"
 #include "ui/main_window_win.h"
+#include "ui/startup_plan.h"
 
 namespace zelo {
 
+namespace {
+
+// A hidden program's window is never shown: its lines cost nothing here.
+bool HiddenProgram() { return (StartBits() & START_HIDDEN) != 0; }
+
+}  // namespace
+
 void OutputLogSink::AppendOutput(std::string_view text) {
-  if (!IsWindowVisible(window_.hwnd())) return;
-  // Sent, so the caller waits until the line is shown and lines of the two
-  // threads never mix.
-  window_.OnMainThread([&] { window_.AppendOutput(text); });
+  if (HiddenProgram()) return;
+  // Left for the window, which shows it at its next tick; a line of the
+  // window's own thread is shown at once, after the run's lines before it.
+  window_.run_display().AddLine(text);
+  if (window_.OnWindowThread()) window_.ShowRunDisplay();
 }
 
 void OutputLogSink::SetStatusText(int part, std::string_view text) {
-  if (!IsWindowVisible(window_.hwnd())) return;
+  if (HiddenProgram()) return;
   // A log line also shown here keeps its line ends in the log only.
   while (!text.empty() && (text.back() == '\r' || text.back() == '\n')) text.remove_suffix(1);
-  window_.OnMainThread([&] { window_.SetStatusPart(part, text); });
+  window_.run_display().SetStatus(part, text);
+  if (window_.OnWindowThread()) window_.ShowRunDisplay();
 }
 
 }  // namespace zelo

@@ -64,6 +64,11 @@ void WinRunWindow::SelectStep(int slot, int index) {
   });
 }
 
+void WinRunWindow::FollowStep(int slot, int index) {
+  if (HiddenProgram()) return;
+  window_.run_display().FollowStep(slot, index);
+}
+
 // The progress window is not part of this build: runs show their step in the
 // status bar instead, which is what the engine does when it is not visible.
 bool WinRunWindow::ProgressVisible() { return false; }

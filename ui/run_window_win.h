@@ -21,6 +21,7 @@ class WinRunWindow : public RunWindow {
   int FirstSelectedStep(int slot) override;
   void ClearSelection(int slot) override;
   void SelectStep(int slot, int index) override;
+  void FollowStep(int slot, int index) override;
   bool ProgressVisible() override;
   void ShowProgress(bool visible) override;
   void SetProgress(int percent) override;

@@ -42,6 +42,10 @@ class Process {
   ~Process() { End(); }
   bool valid() const { return static_cast<bool>(handle_); }
   DWORD id() const { return handle_ ? GetProcessId(handle_.get()) : 0; }
+  // Ends the process as a crash would (TerminateProcess) and waits until it is gone.
+  bool Kill() {
+    return handle_ && TerminateProcess(handle_.get(), 99) && WaitForSingleObject(handle_.get(), 10000) == WAIT_OBJECT_0;
+  }
   bool Wait(DWORD ms, DWORD* exit_code) {
     if (WaitForSingleObject(handle_.get(), ms) != WAIT_OBJECT_0) return false;
     return GetExitCodeProcess(handle_.get(), exit_code) != 0;
