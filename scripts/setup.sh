@@ -111,7 +111,9 @@ choose_display() {
     x_answers "$ZELO_DISPLAY" && return 0
     n=${ZELO_DISPLAY#:}
     pid=$(lock_pid "$n")
-    if [ -n "$pid" ] && kill -0 "$pid" 2>/dev/null; then
+    # A lock whose process is gone, or whose number now belongs to some other
+    # program, is stale: Xvfb clears it itself.
+    if [ -n "$pid" ] && [[ "$(cat "/proc/$pid/comm" 2>/dev/null)" == X* ]]; then
       die "display $ZELO_DISPLAY (ZELO_DISPLAY) belongs to another X server (pid $pid in /tmp/.X$n-lock) that does not answer; choose another ZELO_DISPLAY or unset it"
     fi
     start_xvfb "$ZELO_DISPLAY" ||
