@@ -93,6 +93,7 @@ RunEngine::LoopEnd RunEngine::RunSteps(const RunStart& start, uint32_t start_tic
     }
     clock().Sleep(0);
     state_.journal_active.store(false);
+    state_.playback_refused.store(false);
     step.last_run = LAST_RUN_INCOMPLETE;
     ++step.run_count;
 
@@ -100,11 +101,17 @@ RunEngine::LoopEnd RunEngine::RunSteps(const RunStart& start, uint32_t start_tic
     // false condition, a method that failed before another worked) must not
     // be reported for this one.
     state_.step_error.clear();
-    const int result = Dispatch(slot, i);
-    // A key or recording playback runs on the main thread; wait for its end.
+    int result = Dispatch(slot, i);
+    // A key or recording playback runs on a player thread; wait for its end.
     while (state_.journal_active.load() && !Abandoned(start.id)) {
       clock().Sleep(0);
       clock().Sleep(200);
+    }
+    // Input the system refused during the playback fails the step that
+    // started it, rather than passing it.
+    if (state_.playback_refused.exchange(false) && result > 0) {
+      SetStepError("%s", run_texts::kInputRefused);
+      result = 0;
     }
     if (Abandoned(start.id)) {
       *abandoned = true;

@@ -26,6 +26,9 @@ struct RunState {
   std::atomic<bool> stop_request{false};
   // Set while a key or recording playback of the main thread is going on.
   std::atomic<bool> journal_active{false};
+  // Set by such a playback, before it clears journal_active, when the system
+  // refused its input: the step that started it fails once it has ended.
+  std::atomic<bool> playback_refused{false};
   // Tick count when the current step was announced (its time-out counts from here).
   std::atomic<uint32_t> step_start_tick{0};
   // Tries of the current step under the "retry" failure mode.

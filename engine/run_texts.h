@@ -14,6 +14,11 @@ inline constexpr const char* kSkipping = "Skipping [STEP %d]\r\n";
 inline constexpr const char* kBreakpoint = "Breakpoint on [STEP %d]\r\n";
 inline constexpr const char* kUnknownActionLine = "\t%s\r\n";
 inline constexpr const char* kUnknownAction = "Unknown Action (%d) \"%s\"";
+// Keystrokes, clicks or a playback the system refused (SendInput took fewer
+// events than it was given).
+inline constexpr const char* kInputRefused =
+    "Keystrokes were blocked by the system (the focused program may run with higher rights, or the desktop is "
+    "locked)";
 inline constexpr const char* kStopRequest = "Stop request: aborting run at [STEP %d]\r\n\r\n";
 inline constexpr const char* kAttemptingStop = "\r\nAttempting to stop script...\r\n";
 inline constexpr const char* kCancellingStop = "\r\nCancelling stop request - continuing script execution\r\n";

@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "actions/keyboard/key_events.h"
+#include "engine/run_texts.h"
 
 namespace zelo {
 
@@ -20,9 +21,7 @@ class KeySender {
 };
 
 // The step error text when the system refuses keystrokes.
-inline constexpr char kKeystrokesBlockedMessage[] =
-    "Keystrokes were blocked by the system (the focused program may run with higher rights, or the desktop is "
-    "locked)";
+inline constexpr const char* kKeystrokesBlockedMessage = run_texts::kInputRefused;
 
 // Presses (phase 1) or releases (phase 2) one virtual key, with Shift around
 // it when shifted. Code 0 sends nothing and succeeds.

@@ -94,9 +94,13 @@ int TypeBuffered(RunEngine& run, KeyboardPlatform& platform, const std::string& 
   // Set before the player starts, so that a playback which ends at once
   // cannot clear it before it was set.
   active.store(true);
-  const bool playing = player.Start([seq, p, started, &active](const std::atomic<bool>& stop) {
+  std::atomic<bool>& refused = run.state().playback_refused;
+  const bool playing = player.Start([seq, p, started, &active, &refused](const std::atomic<bool>& stop) {
     const BufferedTypingResult r = PlayBufferedTyping(*seq, p->Keys(), [p] { return p->Ticks(); }, started, stop);
-    if (r.refused) WriteLog(kBlockedLine, kKeystrokesBlockedMessage);
+    if (r.refused) {
+      WriteLog(kBlockedLine, kKeystrokesBlockedMessage);
+      refused.store(true);  // the step fails once the typing has ended
+    }
     // The step ends a moment after the last character, so that the
     // next step does not act before the target has taken it in.
     if (!stop.load()) p->Keys().Pause(300);

@@ -63,14 +63,18 @@ int RunRecordingStep(RunEngine& run, const ActionServices* services, int slot, i
   const int stop_key = StopKeySetting();
   std::atomic<bool>& active = run.state().journal_active;
   std::atomic<bool>& stop_request = run.state().stop_request;
+  std::atomic<bool>& refused = run.state().playback_refused;
   // Set before the player starts, so that a playback which ends at once
   // cannot clear it before it was set.
   active.store(true);
   const bool started =
-      player.Start([playback, device, stop_key, &active, &stop_request](const std::atomic<bool>& cancel) {
+      player.Start([playback, device, stop_key, &active, &stop_request, &refused](const std::atomic<bool>& cancel) {
+        const PlaybackEnd end = PlayRecording(*playback, *device, stop_key, cancel);
         // The player's look at the stop key takes the key's "pressed since
         // the last look" with it: the run would miss a short press and go on.
-        if (PlayRecording(*playback, *device, stop_key, cancel) == PlaybackEnd::kStopKey) stop_request.store(true);
+        if (end == PlaybackEnd::kStopKey) stop_request.store(true);
+        // Refused input fails the step once the playback has ended.
+        if (end == PlaybackEnd::kRefused) refused.store(true);
         active.store(false);
       });
   if (!started) {

@@ -299,6 +299,18 @@ TEST_F(RecordingStepTest, TheStopKeyEndsThePlaybackAndThenTheRun) {
   EXPECT_TRUE(device.sent[1].input.up) << "Q released at the end";
 }
 
+TEST_F(RecordingStepTest, InputTheSystemRefusesFailsTheStepOnceThePlaybackHasEnded) {
+  ws.recordings.Add({Key(kKeyDown, 'Q', 0), Key(kKeyUp, 'Q', 10), Event(kMove, 5, 5, 20)});
+  AddRecording("3", "0");
+  AddStep("Comment");
+  device.refuse_after = 1;
+  RunAndWait();
+  EXPECT_EQ(errors(), (std::vector<std::string>{"Keystrokes were blocked by the system (the focused program may run "
+                                                "with higher rights, or the desktop is locked)"}));
+  EXPECT_NE(Step(0).last_run, LAST_RUN_PASS);
+  EXPECT_FALSE(engine.state().playback_refused.load()) << "taken by the step it failed";
+}
+
 TEST_F(RecordingStepTest, NothingToPlayNoSuchListNoInputStreamOrAPlaybackGoingOn) {
   ws.recordings.Add({Event(kMove, 1, 1, 0)});
   AddRecording("0", "0");  // no events: passes without playing
