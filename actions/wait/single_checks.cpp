@@ -30,6 +30,7 @@ WaitSearchFields StepSearchFields(const WaitStep& w) {
 
 int SearchOutcome(const WaitStep& w, const ScreenFind& found) {
   if (w.FirstExecution() && !found.log.empty()) WriteLogText(found.log);
+  if (!found.error.empty()) w.run.SetStepError("%s", found.error.c_str());
   switch (found.outcome) {
     case FindOutcome::Found:
       return 1;
