@@ -1,12 +1,12 @@
 // The Windows build's answers to the waits' questions: the process priority
 // class and the pointer from the system, the screen searched in a capture
-// of the real screen, windows by the title lookup of window_finder_win.cpp.
+// of the real screen, windows by the lookup the window steps use.
 #include <windows.h>
 
 #include "actions/screen/screen_search.h"
 #include "actions/wait/screen_access_finder.h"
 #include "actions/wait/wait_services.h"
-#include "actions/wait/window_finder_win.h"
+#include "actions/wait/step_window_finder.h"
 
 namespace zelo {
 
@@ -32,7 +32,7 @@ class WinWaitSystem : public WaitSystem {
 const WaitServices& SystemWaitServices() {
   static WinWaitSystem system;
   static CapturingScreenFinder screen(SystemScreen());
-  static TitleWindowFinder windows;
+  static StepWindowFinder windows;
   static const WaitServices services{&system, &screen, &windows};
   return services;
 }
