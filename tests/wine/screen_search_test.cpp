@@ -137,6 +137,17 @@ TEST_F(ScreenSearchRunTest, ConditionsSeeThePictureWhereItIsShown) {
   EXPECT_NE(r.log.find("\tSearching for pixel color " + shown + "\r\n"), std::string::npos);
 }
 
+TEST_F(ScreenSearchRunTest, TheMouseMovesToThePicturesCentre) {
+  DeleteVariable("mouse_at");
+  const RunResult r = Run(Xml({"Move to Image", Needle(), "", "", "", "mouse_at"}));
+  ASSERT_TRUE(r.finished);
+  EXPECT_EQ(r.exit_code, 0u) << r.log;
+  EXPECT_EQ(Variable("mouse_at"), "300, 200");
+  POINT at{};
+  ASSERT_TRUE(GetCursorPos(&at));
+  EXPECT_TRUE(at.x == kLeft + kPatternWidth / 2 && at.y == kTop + kPatternHeight / 2) << at.x << "," << at.y;
+}
+
 TEST_F(ScreenSearchRunTest, TheScanDisplayPutsTheScreenBack) {
   DeleteVariable("shown_at");
   const RunResult r = Run(If({"IF Image is Visible", Needle(), "250, 150", "", "Show", "shown_at"}));
