@@ -4,8 +4,9 @@
 
 #include "actions/mouse/glide.h"
 #include "actions/mouse/mouse_device.h"
+#include "actions/screen/image_search.h"
+#include "actions/screen/screen_steps.h"
 #include "actions/shared/action_services.h"
-#include "actions/shared/file_routines.h"
 #include "actions/shared/held_input.h"
 #include "actions/windows/window_lookup.h"
 #include "actions/windows/window_platform.h"
@@ -125,6 +126,7 @@ int RunMouseStep(RunEngine& run, const ActionServices* services, int slot, int i
   const bool snap = ContainsNoCase(step.value(1).view(), "Snap");
 
   ScreenPoint target;
+  bool click_image = false;
   switch (ClassifyMouseTarget(action)) {
     case MouseTarget::SavedPosition:
       target = {ReadSetting(kSavedX), ReadSetting(kSavedY)};
@@ -147,18 +149,17 @@ int RunMouseStep(RunEngine& run, const ActionServices* services, int slot, int i
       return GlideTo(mouse, point, snap) ? 1 : Refused(run);
     }
     case MouseTarget::Image: {
-      const std::string text = services->expand(step.text.view(), slot, index);
-      std::string path = text;
-      if (services->resolve_path != nullptr)
-        services->resolve_path(text, &path, run.workspace().slots[static_cast<std::size_t>(slot)].file_name.view());
-      if (!FileExists(path)) {
-        run.SetStepError(mouse_texts::kNoFile, path.c_str());
+      if (services->resolve_path == nullptr || services->screen == nullptr) {
+        run.SetStepError(mouse_texts::kNoImageSearch, services->expand(step.text.view(), slot, index).c_str());
         return 0;
       }
-      // The screen search is not part of this build yet: fail plainly
-      // rather than click somewhere else.
-      run.SetStepError(mouse_texts::kNoImageSearch, path.c_str());
-      return 0;
+      const uint32_t mask = ContainsNoCase(action, "Masked") ? kMaskMagenta : kNoMask;
+      const ScreenSearchResult found = SearchImageForStep(run, *services, slot, index, mask);
+      if (found.stopped) return -1;
+      if (!found.found) return 0;
+      target = {found.x + found.width / 2, found.y + found.height / 2};
+      click_image = ContainsNoCase(action, "Click");
+      break;
     }
     case MouseTarget::Coordinates:
       target = ReadPoint(services->expand(step.text.view(), slot, index));
@@ -187,6 +188,7 @@ int RunMouseStep(RunEngine& run, const ActionServices* services, int slot, int i
       mouse.ShowPointer();
     }
   }
+  if (click_image && !PressButtons(mouse, MouseButtons::LeftClick)) return Refused(run);
   return PressButtons(mouse, buttons) ? 1 : Refused(run);
 }
 

@@ -26,7 +26,6 @@ MouseButtons ClassifyMouseButtons(std::string_view action);
 
 namespace mouse_texts {
 inline constexpr char kNoWindow[] = "Unable to find window '%s'";
-inline constexpr char kNoFile[] = "The file '%s' does not exist";
 inline constexpr char kNoImageSearch[] =
     "Searching the screen for an image is not available in this version ('%s')";
 }  // namespace mouse_texts

@@ -2,12 +2,15 @@
 // pixel on every monitor, and the steps over a recording mouse.
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <string>
 #include <vector>
 
 #include "actions/action_handlers.h"
 #include "actions/mouse/glide.h"
 #include "actions/mouse/mouse_actions.h"
+#include "actions/screen/screen_test_support.h"
+#include "actions/shared/file_routines.h"
 #include "actions/shared/held_input.h"
 #include "actions/windows/testing/fake_desktop.h"
 #include "actions/windows/window_lookup.h"
@@ -177,6 +180,30 @@ TEST_F(MouseStepTest, ThePositionIsSavedAndReturnedTo) {
   Mouse("Return to Saved Position", "");
   RunAndWait();
   EXPECT_EQ(mouse.events, (std::vector<std::string>{"place 400,400", "place -200,75"}));
+}
+
+TEST_F(MouseStepTest, ImagesAreFoundOnTheScreenAndTheirCentreClicked) {
+  test::FakeScreen screen(200, 100, 0x101010);
+  for (int32_t x = 60; x < 80; ++x)
+    for (int32_t y = 40; y < 50; ++y) screen.at(x, y) = static_cast<uint32_t>(x * 3 + y);
+  test::TempFolder folder;
+  const std::string shown = folder.File("shown.bmp"), absent = folder.File("absent.bmp");
+  std::ofstream(shown, std::ios::binary) << test::BmpFile(test::CutImage(screen, 60, 40, 20, 10));
+  std::ofstream(absent, std::ios::binary) << test::BmpFile(BitmapPixels{1, 1, {0xABCDEF}});
+  services.screen = &screen;
+  services.resolve_path = [](std::string_view name, std::string* out, std::string_view) {
+    *out = std::string(name);
+    return FileExists(*out);
+  };
+  InstallActionHandlers(engine.handlers(), services);
+  Mouse("Click on Image", shown);
+  Mouse("Move to Masked Image", shown);
+  Mouse("Click on Image", absent);
+  Mouse("Move to Image", folder.File("gone.bmp"));
+  RunAndWait();
+  EXPECT_EQ(mouse.events, (std::vector<std::string>{"place 70,45", "left down", "left up", "place 70,45"}));
+  EXPECT_EQ(saved(), (std::vector<std::string>{"0:60, 40", "1:60, 40"}));
+  EXPECT_EQ(errors(), (std::vector<std::string>{"", "The file '" + folder.File("gone.bmp") + "' does not exist"}));
 }
 
 }  // namespace

@@ -66,6 +66,8 @@ void Finish(RunEngine& run, const StepRecord& step, const ScreenSearchResult& r)
 
 }  // namespace
 
+bool SlowPixelScanSetting() { return ReadSetting(kSlowPixelScan) != 0; }
+
 ScreenSearchResult SearchPixelForStep(RunEngine& run, const ActionServices& services, int slot, int index) {
   const StepRecord& step = StepAt(run, slot, index);
   const std::string colour = services.expand(step.text.view(), slot, index);
@@ -96,8 +98,7 @@ ScreenSearchResult SearchImageForStep(RunEngine& run, const ActionServices& serv
     run.SetStepError("%s", unreadable.c_str());
     return r;
   }
-  const bool slow_scan = ReadSetting(kSlowPixelScan) != 0;
-  ScreenSearchResult r = FindImageOnScreen(*services.screen, image, mask, slow_scan, f.fields, StopOf(run));
+  ScreenSearchResult r = FindImageOnScreen(*services.screen, image, mask, SlowPixelScanSetting(), f.fields, StopOf(run));
   Finish(run, step, r);
   if (r.found) services.save(step, slot, index, PrintfText("%d, %d", r.x, r.y));
   return r;

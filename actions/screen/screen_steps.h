@@ -23,5 +23,7 @@ ScreenSearchResult SearchPixelForStep(RunEngine& run, const ActionServices& serv
 // cannot be read, also gives the text as the result's error.
 ScreenSearchResult SearchImageForStep(RunEngine& run, const ActionServices& services, int slot, int index,
                                       uint32_t mask);
+// The "SlowPixelScan" setting: image searches start from the top-left pixel.
+bool SlowPixelScanSetting();
 
 }  // namespace zelo

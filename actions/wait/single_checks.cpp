@@ -5,6 +5,7 @@
 
 #include "actions/screen/image_search.h"
 #include "actions/screen/screen_color.h"
+#include "actions/shared/current_window.h"
 #include "actions/shared/file_routines.h"
 #include "actions/wait/wait_step.h"
 #include "base/printf_text.h"
@@ -30,6 +31,7 @@ WaitSearchFields StepSearchFields(const WaitStep& w) {
 
 int SearchOutcome(const WaitStep& w, const ScreenFind& found) {
   if (w.FirstExecution() && !found.log.empty()) WriteLogText(found.log);
+  if (!found.error.empty()) w.run.SetStepError("%s", found.error.c_str());
   switch (found.outcome) {
     case FindOutcome::Found:
       return 1;
@@ -81,6 +83,8 @@ int ImageStep(const WaitStep& w, bool masked) {
 int WindowStep(const WaitStep& w, bool appear) {
   const WindowLookup found = w.waits.windows->FindByTitle(w.Expanded(w.step.text.view()));
   if (found.outcome == FindOutcome::Unavailable) return w.Unavailable();
+  // Later keyboard, menu and mouse steps act on the window waited for.
+  SetCurrentWindow(found.window);
   // The program's own windows carry the titles of the scripts it runs; they
   // are not the window a script waits for.
   const bool present = found.outcome == FindOutcome::Found && !found.program_window;

@@ -9,6 +9,7 @@
 #include <map>
 
 #include "actions/action_handlers.h"
+#include "actions/shared/current_window.h"
 #include "actions/wait/wait_services.h"
 #include "engine/handle_failure.h"
 #include "engine/run_test_fixture.h"
@@ -260,6 +261,7 @@ TEST_F(WaitStepTest, PixelAndWindowWaitsLookOnceAndTellWhatTheyCouldNotDo) {
     RunAndWait();
     EXPECT_EQ(Step(0).last_run, c.appear);
     EXPECT_EQ(Step(1).last_run, c.disappear);
+    EXPECT_EQ(CurrentWindow(), c.lookup.window) << "the window found, or none, is current";
   }
 }
 

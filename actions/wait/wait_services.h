@@ -41,6 +41,7 @@ struct ScreenFind {
   FindOutcome outcome = FindOutcome::NotFound;
   int32_t x = 0, y = 0;  // the pixel, or the bitmap's top-left corner
   std::string log;       // the search's own log lines
+  std::string error;     // why the screen or the image could not be read
 };
 
 // Asked during a search; true ends it as stopped.

@@ -1,13 +1,12 @@
 // The Windows build's answers to the waits' questions: the process priority
-// class and the pointer from the system, windows by the title lookup of
-// window_finder_win.cpp. Searching the screen needs a capture of it as a
-// frame, which this build does not have yet: pixel and image waits fail
-// saying so.
+// class and the pointer from the system, the screen searched in a capture
+// of the real screen, windows by the lookup the window steps use.
 #include <windows.h>
 
-#include "actions/wait/unavailable_finders.h"
+#include "actions/screen/screen_search.h"
+#include "actions/wait/screen_access_finder.h"
 #include "actions/wait/wait_services.h"
-#include "actions/wait/window_finder_win.h"
+#include "actions/wait/step_window_finder.h"
 
 namespace zelo {
 
@@ -32,8 +31,8 @@ class WinWaitSystem : public WaitSystem {
 
 const WaitServices& SystemWaitServices() {
   static WinWaitSystem system;
-  static UnavailableScreenFinder screen;
-  static TitleWindowFinder windows;
+  static CapturingScreenFinder screen(SystemScreen());
+  static StepWindowFinder windows;
   static const WaitServices services{&system, &screen, &windows};
   return services;
 }

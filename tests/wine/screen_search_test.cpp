@@ -13,6 +13,7 @@
 #include "actions/shared/bitmap_file.h"
 #include "base/win32_owners_win.h"
 #include "tests/wine/harness_win.h"
+#include "tests/wine/pattern_files_win.h"
 #include "tests/wine/programs/test_pattern.h"
 #include "tests/wine/test_programs_win.h"
 
@@ -45,27 +46,6 @@ std::string Xml(const Step& s) {
 // An IF block around nothing: whether it held shows in the log.
 std::string If(const Step& s) { return Xml(s) + Xml({"END IF"}); }
 
-// The pattern as a 32-bit BMP file, with a magenta border of the given width.
-std::string PatternBmp(int magenta_border) {
-  std::string info(40, '\0'), rows;
-  auto put = [](std::string* out, std::size_t at, uint32_t v) {
-    for (int i = 0; i < 4; ++i) (*out)[at + static_cast<std::size_t>(i)] = static_cast<char>(v >> (8 * i));
-  };
-  put(&info, 0, 40);
-  put(&info, 4, kPatternWidth);
-  put(&info, 8, static_cast<uint32_t>(-kPatternHeight));  // top-down
-  put(&info, 12, 1 | 32 << 16);
-  for (int y = 0; y < kPatternHeight; ++y)
-    for (int x = 0; x < kPatternWidth; ++x) {
-      const bool border = x < magenta_border || y < magenta_border || x >= kPatternWidth - magenta_border ||
-                          y >= kPatternHeight - magenta_border;
-      const uint32_t p = border ? 0xFF00FF : PatternPixel(x, y);
-      rows.append(4, '\0');
-      put(&rows, rows.size() - 4, p);
-    }
-  return BitmapFileBytes(info, rows);
-}
-
 // A 4 x 3 cut of the pattern at (10, 10) as an RGBA PNG, its top-left and
 // bottom-right pixels fully transparent.
 const std::string kPatternCutPng(
@@ -81,23 +61,6 @@ std::string ColourText(uint32_t rgb) {
   char text[8];
   wsprintfA(text, "#%06X", rgb);
   return text;
-}
-
-constexpr wchar_t kVariablesKey[] = L"SOFTWARE\\Zelomat\\UserVariables";
-
-// A user variable as the run saved it; empty when it is missing.
-std::string Variable(const std::string& name) {
-  wchar_t data[256] = L"";
-  DWORD bytes = sizeof data - sizeof(wchar_t);
-  if (RegGetValueW(HKEY_CURRENT_USER, kVariablesKey, Wide(name).c_str(), RRF_RT_REG_SZ, nullptr, data, &bytes) !=
-      ERROR_SUCCESS)
-    return "";
-  return Narrow(data);
-}
-
-void DeleteVariable(const std::string& name) {
-  const RegistryKey key = OpenRegistryKey(HKEY_CURRENT_USER, kVariablesKey, KEY_SET_VALUE);
-  if (key) RegDeleteValueW(key.get(), Wide(name).c_str());
 }
 
 class ScreenSearchRunTest : public ::testing::Test {
@@ -172,6 +135,17 @@ TEST_F(ScreenSearchRunTest, ConditionsSeeThePictureWhereItIsShown) {
             std::string::npos)
       << r.log;
   EXPECT_NE(r.log.find("\tSearching for pixel color " + shown + "\r\n"), std::string::npos);
+}
+
+TEST_F(ScreenSearchRunTest, TheMouseMovesToThePicturesCentre) {
+  DeleteVariable("mouse_at");
+  const RunResult r = Run(Xml({"Move to Image", Needle(), "", "", "", "mouse_at"}));
+  ASSERT_TRUE(r.finished);
+  EXPECT_EQ(r.exit_code, 0u) << r.log;
+  EXPECT_EQ(Variable("mouse_at"), "300, 200");
+  POINT at{};
+  ASSERT_TRUE(GetCursorPos(&at));
+  EXPECT_TRUE(at.x == kLeft + kPatternWidth / 2 && at.y == kTop + kPatternHeight / 2) << at.x << "," << at.y;
 }
 
 TEST_F(ScreenSearchRunTest, TheScanDisplayPutsTheScreenBack) {

@@ -10,6 +10,7 @@
 
 #include "base/win32_owners_win.h"
 #include "tests/wine/harness_win.h"
+#include "tests/wine/pattern_files_win.h"
 #include "tests/wine/test_programs_win.h"
 #include "tests/wine/windows_win.h"
 #include "ui/command_ids.h"
@@ -20,11 +21,12 @@ namespace {
 std::string Quoted(const std::string& path) { return "\"" + path + "\""; }
 
 std::string WaitStep(const std::string& action, const std::string& text, const std::string& timeout,
-                     const std::string& onfail = "") {
+                     const std::string& onfail = "", const std::string& output_variable = "") {
   std::string xml = "<step>\r\n\t<action>" + action + "</action>\r\n";
   if (!text.empty()) xml += "\t<text>" + text + "</text>\r\n";
   xml += "\t<timeout>" + timeout + "</timeout>\r\n";
   if (!onfail.empty()) xml += "\t<onfail value=\"\" image=\"0\" log=\"0\">" + onfail + "</onfail>\r\n";
+  if (!output_variable.empty()) xml += "\t<output value=\"" + output_variable + "\">Variable</output>\r\n";
   return xml + "</step>\r\n";
 }
 
@@ -181,6 +183,19 @@ TEST_F(WaitRunTest, AWindowIsAwaitedUntilItAppearsAndThenUntilItIsGone) {
   PostMessageW(shown, WM_CLOSE, 0, 0);
   EXPECT_EQ(Exit(p, 10000), 0u) << Log();
   EXPECT_NE(Log().find("Run Completed"), std::string::npos);
+}
+
+TEST_F(WaitRunTest, AnImageShownAfterTheRunStartsIsAwaitedAndItsCornerSaved) {
+  EndNewProcesses cleanup("bitmap_window.exe");
+  DeleteVariable("waited_image_at");
+  const std::string picture = dir_.File("picture.bmp");
+  ASSERT_TRUE(WriteTextFile(picture, PatternBmp(0)));
+  Process p = Start(WaitStep("Wait for Image to Appear", picture, "10", "", "waited_image_at"));
+  ASSERT_TRUE(WaitForLogText(LogPath(), "[STEP 1]: Wait for Image to Appear", kGuiWaitMs)) << Log();
+  Process window = Process::Start(Wide(TestProgramPath("bitmap_window.exe")), L"300 200");
+  ASSERT_TRUE(window.valid());
+  EXPECT_EQ(Exit(p, 10000), 0u) << Log();
+  EXPECT_EQ(Variable("waited_image_at"), "300, 200") << Log();
 }
 
 TEST_F(WaitRunTest, TheProgramsOwnWindowIsNotAwaited) {
