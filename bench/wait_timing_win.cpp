@@ -176,7 +176,17 @@ int wmain(int argc, wchar_t** argv) {
 
   FailingWait("file, 5 s, never there:", Step("Wait for File to Exist", File("never.txt"), "5"));
   FailingWait("window, 5 s, never there:", Step("Wait for Window to Appear", "No such window anywhere", "5"));
-  std::printf("%-28s not available in this build (no screen capture as a frame yet)\n", "image, 5 s, 1280x1024:");
+  // A 2 x 2 bitmap of colours the desktop does not show: every try captures
+  // and searches the whole screen.
+  static const unsigned char kAbsentBitmap[70] = {
+      'B', 'M', 70, 0, 0, 0, 0, 0, 0, 0, 54, 0, 0, 0, 40, 0, 0, 0, 2, 0, 0, 0, 2, 0, 0, 0, 1, 0, 24, 0,
+      0, 0, 0, 0, 16, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0x13, 0x57, 0x9b, 0x24,
+      0x68, 0xac, 0, 0, 0x31, 0x75, 0xb9, 0x42, 0x86, 0xca, 0, 0};
+  if (std::FILE* bitmap = std::fopen(File("absent.bmp").c_str(), "wb")) {
+    std::fwrite(kAbsentBitmap, 1, sizeof kAbsentBitmap, bitmap);
+    std::fclose(bitmap);
+  }
+  FailingWait("image, 5 s, whole screen:", Step("Wait for Image to Appear", File("absent.bmp"), "5"));
   Latency("file appears, wait passes:", false);
   Latency("window appears, wait passes:", true);
 

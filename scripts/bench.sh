@@ -139,7 +139,13 @@ if [ "$mode" = waits ]; then
     s1=$(wineserver_ticks)
     awk -v t="$t" -v s="$((s1 - s0))" -v hz="$(getconf CLK_TCK)" 'BEGIN { split(t, c, " "); print (c[1] + c[2]) * 1000 + s * 1000 / hz }'
   }
-  for wait in "Wait for File to Exist|C:\\no such file.txt" "Wait for Window to Appear|No such window anywhere"; do
+  # A 2 x 2 bitmap of colours the desktop does not show: the image wait
+  # searches the whole screen on every try and never finds it.
+  printf 'BM\x46\0\0\0\0\0\0\0\x36\0\0\0\x28\0\0\0\x02\0\0\0\x02\0\0\0\x01\0\x18\0\0\0\0\0\x10\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0' >"$bench_dir/absent.bmp"
+  printf '\x13\x57\x9b\x24\x68\xac\0\0\x31\x75\xb9\x42\x86\xca\0\0' >>"$bench_dir/absent.bmp"
+  absent_bmp=$(winepath -w "$bench_dir/absent.bmp" 2>/dev/null)
+  for wait in "Wait for File to Exist|C:\\no such file.txt" "Wait for Window to Appear|No such window anywhere" \
+    "Wait for Image to Appear|$absent_bmp"; do
     action=${wait%%|*} text=${wait#*|}
     full=$(wait_cost "$action" "$text" 5)
     none=$(wait_cost "$action" "$text" 0)
