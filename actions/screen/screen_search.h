@@ -46,6 +46,21 @@ class ScreenAccess {
   virtual void Pause(uint32_t ms) = 0;
 };
 
+// A screen nobody watches: the process keeps its priority and no scan display
+// is drawn. The native build's screen, and image files that stand for one.
+class UnwatchedScreen : public ScreenAccess {
+ public:
+  void EnterIdlePriority() override {}
+  void LeaveIdlePriority() override {}
+  void KeepScreen() override {}
+  void PutScreenBack() override {}
+  void DrawPixels(int32_t, int32_t, int32_t, int32_t, const uint32_t*) override {}
+  void DrawRegionFrame(const ScreenRegion&) override {}
+  void DrawCandidateMarker(int32_t, int32_t) override {}
+  void DrawArrow(int32_t, int32_t, uint32_t) override {}
+  void Pause(uint32_t) override {}
+};
+
 // What a search step's fields ask for, expanded: value1 the tolerance,
 // value2 and value3 the corners of the region, options the scan display.
 struct ScreenSearchFields {

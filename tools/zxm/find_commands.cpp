@@ -22,7 +22,7 @@ namespace {
 constexpr int32_t kLargestScreen = 32768;
 
 // An image file standing in for the screen; nothing is drawn on it.
-class FileScreen : public ScreenAccess {
+class FileScreen : public UnwatchedScreen {
  public:
   explicit FileScreen(const BitmapPixels& image) : image_(image) {}
   void ScreenSize(int32_t* width, int32_t* height) override {
@@ -33,15 +33,6 @@ class FileScreen : public ScreenAccess {
     *frame = ScreenFrame{image_.pixels.data(), image_.width, image_.height, image_.width, 0, 0};
     return true;
   }
-  void EnterIdlePriority() override {}
-  void LeaveIdlePriority() override {}
-  void KeepScreen() override {}
-  void PutScreenBack() override {}
-  void DrawPixels(int32_t, int32_t, int32_t, int32_t, const uint32_t*) override {}
-  void DrawRegionFrame(const ScreenRegion&) override {}
-  void DrawCandidateMarker(int32_t, int32_t) override {}
-  void DrawArrow(int32_t, int32_t, uint32_t) override {}
-  void Pause(uint32_t) override {}
 
  private:
   const BitmapPixels& image_;
