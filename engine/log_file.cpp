@@ -6,18 +6,39 @@ namespace zelo {
 
 bool LogFileWriter::Reopen(const std::string& path) {
   file_.reset();
+  since_checkpoint_.clear();
   path_ = path;
+  checkpoint_at_ = std::chrono::steady_clock::now() + checkpoint_interval_;
   if (path.empty()) return false;
-  file_ = OpenLogFileAt(path);
+  file_ = open_(path);
   if (!file_) {
     // Missing folders of the path are made; parts that cannot be made (a
     // drive, a server share) are passed over, and the second open tells
     // whether the path became usable.
     CreateFolders(ParentFolder(path), nullptr);
-    file_ = OpenLogFileAt(path);
+    file_ = open_(path);
   }
   if (file_) ++opens_;
   return file_ != nullptr;
+}
+
+bool LogFileWriter::Checkpoint() {
+  const uint64_t written = file_->Length();
+  std::string kept = std::move(since_checkpoint_);
+  // Closing lets a deletion that was waiting for this handle happen.
+  if (!Reopen(path_)) return false;
+  if (file_->Length() >= written || kept.empty()) return true;
+  // A shorter file is not the one written: it was deleted (or emptied)
+  // since the last checkpoint, and the lines since then went with it.
+  since_checkpoint_ = kept;
+  return file_->Append(kept);
+}
+
+void LogFileWriter::CloseKeepingLines() {
+  if (file_ && !since_checkpoint_.empty()) Checkpoint();
+  file_.reset();
+  since_checkpoint_.clear();
+  path_.clear();
 }
 
 bool LogFileWriter::Append(const std::string& path, std::string_view text) {
@@ -25,22 +46,28 @@ bool LogFileWriter::Append(const std::string& path, std::string_view text) {
   // Another setting, or a file another program deleted, moved or replaced:
   // this line starts the file at the path anew.
   if (!file_ || path != path_ || !file_->StillAt(path)) {
+    if (file_ && path != path_) CloseKeepingLines();
     if (!Reopen(path)) return false;
+  } else if (since_checkpoint_.size() >= kMaxKeptBytes || std::chrono::steady_clock::now() >= checkpoint_at_) {
+    if (!Checkpoint()) return false;
   }
-  if (file_->Append(text)) return true;
-  // A handle gone bad (a removed drive that came back) gets one new open.
-  return Reopen(path) && file_->Append(text);
+  if (!file_->Append(text)) {
+    // A handle gone bad (a removed drive that came back) gets one new open.
+    if (!Reopen(path) || !file_->Append(text)) return false;
+  }
+  since_checkpoint_.append(text);
+  return true;
 }
 
 void LogFileWriter::Close() {
   std::lock_guard<std::mutex> lock(mutex_);
-  file_.reset();
-  path_.clear();
+  CloseKeepingLines();
 }
 
 bool LogFileWriter::Remove(const std::string& path) {
   std::lock_guard<std::mutex> lock(mutex_);
   file_.reset();
+  since_checkpoint_.clear();
   path_.clear();
   return RemoveLogFile(path);
 }

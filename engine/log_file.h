@@ -4,8 +4,17 @@
 // for reading, writing, renaming and deleting, so another program may read
 // it, move it away or delete it during a run; the next line then starts a
 // new file at the configured path.
+//
+// A file deleted while it is open may keep its name until its last handle
+// closes (Wine; Windows without POSIX deletion): the writer cannot tell, and
+// its lines would go with the file. So the file is closed and opened again
+// at a steady pace (a checkpoint) and at the end of a run; when the file
+// found then is shorter than the one written, the lines since the previous
+// checkpoint are written into it again. Nothing after a deletion is lost; a
+// few lines from just before it may appear again in the new file.
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 #include <memory>
 #include <mutex>
@@ -23,6 +32,8 @@ class OpenLogFile {
   // Whether path still names this file: false once it was deleted, renamed
   // or replaced by another file.
   virtual bool StillAt(const std::string& path) = 0;
+  // The file's length now, as this handle sees it.
+  virtual uint64_t Length() = 0;
 };
 
 // Opens the file for appending, creating it when missing; nullptr when it
@@ -35,6 +46,9 @@ bool RemoveLogFile(std::string_view path);
 // and opening it again when the path changed or no longer names it.
 class LogFileWriter {
  public:
+  using Opener = std::unique_ptr<OpenLogFile> (*)(const std::string& path);
+  explicit LogFileWriter(Opener opener = &OpenLogFileAt) : open_(opener) {}
+
   // Appends text, creating the file and any missing folders of its path.
   // False when it cannot be written.
   bool Append(const std::string& path, std::string_view text);
@@ -47,14 +61,26 @@ class LogFileWriter {
   std::mutex& mutex() { return mutex_; }
   // How often a file was opened, for tests and benchmarks.
   uint64_t opens() const { return opens_; }
+  // The pace of the checkpoints; zero makes every line one (tests).
+  void set_checkpoint_interval(std::chrono::milliseconds interval) { checkpoint_interval_ = interval; }
+
+  static constexpr std::chrono::milliseconds kCheckpointInterval{1000};
+  // Lines kept for a checkpoint beyond this bring the checkpoint forward.
+  static constexpr std::size_t kMaxKeptBytes = 1 << 20;
 
  private:
   bool Reopen(const std::string& path);
+  bool Checkpoint();
+  void CloseKeepingLines();
 
+  Opener open_;
   std::mutex mutex_;
   std::string path_;
   std::unique_ptr<OpenLogFile> file_;
   uint64_t opens_ = 0;
+  std::string since_checkpoint_;  // the lines written since the file was last opened
+  std::chrono::steady_clock::time_point checkpoint_at_{};
+  std::chrono::milliseconds checkpoint_interval_ = kCheckpointInterval;
 };
 
 }  // namespace zelo

@@ -37,6 +37,11 @@ class WinLogFile : public OpenLogFile {
     return ((static_cast<ULONGLONG>(named.nFileSizeHigh) << 32) | named.nFileSizeLow) == size_;
   }
 
+  uint64_t Length() override {
+    LARGE_INTEGER size = {};
+    return GetFileSizeEx(file_.get(), &size) ? static_cast<uint64_t>(size.QuadPart) : 0;
+  }
+
  private:
   KernelHandle file_;
   ULONGLONG size_;  // the file's length after this handle's last write

@@ -105,6 +105,24 @@ TEST_F(NothingLostTest, AFileMovedAwayDuringARunKeepsItsLinesAndTheLaterOnesGoTo
     ASSERT_EQ(Occurrences(moved, StepLine(step) + " ") + Occurrences(fresh, StepLine(step) + " "), 1) << step;
 }
 
+// Under Wine the deleted file keeps its name while the run holds it open;
+// the lines after the deletion must still reach a new file at the path.
+TEST_F(NothingLostTest, AFileDeletedDuringARunHasEveryLaterLineInANewFile) {
+  const int steps = 1000;
+  Process run = StartMarkedRun(steps);
+  ASSERT_TRUE(run.valid());
+  ASSERT_GE(WaitForStep(200), 200);
+  ASSERT_TRUE(DeleteFileW(Wide(Log()).c_str())) << GetLastError();
+  const int after = std::atoi(Variable("last").c_str());
+  DWORD code = 99;
+  ASSERT_TRUE(run.Wait(kGuiWaitMs, &code));
+  ASSERT_LT(after + 2, steps) << "the run should still have been going";
+  std::string fresh;
+  ASSERT_TRUE(ReadTextFile(Log(), &fresh)) << "no new log file";
+  for (int step = after + 2; step <= steps; ++step) ASSERT_EQ(Occurrences(fresh, StepLine(step) + " "), 1) << step;
+  EXPECT_NE(fresh.find("Run Completed"), std::string::npos);
+}
+
 // The first instance has read the variable (and may keep it) when a second
 // instance, started by "Call Script", writes it; the next step reads anew.
 TEST_F(NothingLostTest, AVariableAnotherInstanceWritesBetweenTwoStepsIsSeenByTheSecond) {
