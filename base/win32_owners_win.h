@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <commctrl.h>
 #include <objbase.h>
 #include <winsvc.h>
 
@@ -61,6 +62,7 @@ struct CoTaskMemory { void operator()(void* p) const { CoTaskMemFree(p); } };
 struct Menu { void operator()(HMENU h) const { DestroyMenu(h); } };
 struct Window { void operator()(HWND h) const { DestroyWindow(h); } };
 struct MappedView { void operator()(void* p) const { UnmapViewOfFile(p); } };
+struct ImageList { void operator()(HIMAGELIST h) const { ImageList_Destroy(h); } };
 }  // namespace closing
 
 // Process, thread, token, event, file, snapshot.
@@ -88,6 +90,8 @@ template <typename T>
 using CoTaskMemory = Owned<T*, closing::CoTaskMemory>;
 // A view of a file mapping (MapViewOfFile).
 using MappedView = Owned<void*, closing::MappedView>;
+// An image list of the program's own pictures (toolbar buttons, grid rows).
+using OwnedImageList = Owned<HIMAGELIST, closing::ImageList>;
 
 inline RegistryKey OpenRegistryKey(HKEY root, const wchar_t* path, REGSAM access) {
   RegistryKey key;

@@ -9,6 +9,8 @@
 #   scripts/bench.sh program    only the engine alone and the real program
 #   scripts/bench.sh waits      only the waits of the real program: processor
 #                               time of waits that never succeed, how soon one passes
+#   scripts/bench.sh editor     only the editor: opening, scrolling and selecting
+#                               in a 50,000-step script, and its memory
 # ZELO_BENCH_PROGRAM=path/to/Zelomat.exe times another build of the program
 # (an older one, for a before-and-after) against this tree's engine alone.
 set -euo pipefail
@@ -152,6 +154,15 @@ if [ "$mode" = waits ]; then
     awk -v a="$action" -v f="$full" -v n="$none" 'BEGIN {
       printf "%s, 5 s, never there, program and wineserver: %.0f ms of processor time (%.1f %% of one core)\n", a, f - n, (f - n) / 50 }'
   done
+  exit 0
+fi
+if [ "$mode" = editor ]; then
+  echo "== the editor of Zelomat.exe under Wine: a 50,000-step script"
+  cmake -S . -B build/win -G Ninja -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_TOOLCHAIN_FILE="$ZELO_ROOT/cmake/mingw-w64.cmake" >/dev/null
+  cmake --build build/win --target editor_timing Zelomat
+  echo "== load average: $(cut -d" " -f1-3 /proc/loadavg) on $(nproc) CPUs"
+  scripts/wine-exec.sh build/win/bench/editor_timing.exe "$(winepath -w build/win/ui/Zelomat.exe 2>/dev/null)"
   exit 0
 fi
 write_script() {  # FILE STEPS ACTION FIELD FIRST-STATUS [LAST-ACTION] [RUNS]

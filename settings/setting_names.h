@@ -68,6 +68,18 @@ ZELO_SETTING(kWindowBottom, "Bottom")
 ZELO_SETTING(kRecentFilePattern, "RecentFile%d")
 inline constexpr int kRecentFiles = 9;
 
+// The main window, its grid and palettes (shell).
+ZELO_SETTING(kOnTop, "OnTop")
+ZELO_SETTING(kPaneVisiblePattern, "Palettes\\%s\\visible")
+ZELO_SETTING(kGridColumnPattern, "Palettes\\MainList\\Column%d")
+ZELO_SETTING(kGridColumnOrderPattern, "Palettes\\MainList\\Column%d_order")
+ZELO_SETTING(kGridIndentSize, "Palettes\\MainList\\IndentSize")
+ZELO_SETTING(kGridIndentAllColumns, "Palettes\\MainList\\IndentAllColumns")
+ZELO_SETTING(kOutputFont, "Palettes\\Output\\Font")
+ZELO_SETTING(kOutputFontSize, "Palettes\\Output\\FontSize")
+ZELO_SETTING(kOutputFontItalic, "Palettes\\Output\\Font_Italic")
+ZELO_SETTING(kOutputFontWeight, "Palettes\\Output\\Font_Weight")
+
 #undef ZELO_SETTING
 
 }  // namespace zelo::setting

@@ -1,5 +1,5 @@
-// The command ids of the main window's menus and accelerators. Tests send
-// them to the program's window as the menu would.
+// The command ids of the main window's menus, toolbar and accelerators. Tests
+// send them to the program's window as the menu would.
 #pragma once
 
 namespace zelo {
@@ -11,11 +11,77 @@ enum Command : int {
   CMD_SAVE_AS,
   CMD_CLOSE,
   CMD_EXIT,
+  CMD_SAVE_ALL,
+  CMD_XML_REPORT,
+  CMD_CUSTOM_TAGS,
+  CMD_FILE_PROPERTIES,
+  CMD_RECENT_FILE_1 = 120,  // ... CMD_RECENT_FILE_1 + 7
+
+  CMD_UNDO = 140,
+  CMD_CUT,
+  CMD_COPY,
+  CMD_PASTE,
+  CMD_DELETE,
+  CMD_SELECT_ALL,
+  CMD_FIND,
+  CMD_FIND_NEXT,
+  CMD_FIND_PREVIOUS,
+  CMD_NEXT_BOOKMARK,
+  CMD_TOGGLE_BOOKMARK,
+  CMD_REMOVE_BOOKMARKS,
+  CMD_GO_TO_STEP,
+
   CMD_RUN = 200,
   CMD_RUN_FROM_HERE,
   CMD_RUN_SINGLE_STEP,
   CMD_PAUSE,
   CMD_PAUSE_FORCE,  // the second stage of Pause, sent by the main window to itself
+
+  CMD_KEEP_ON_TOP = 220,
+  CMD_SHOW_TOOLBAR,
+  CMD_SHOW_STATUSBAR,
+  CMD_SHOW_ACTIONS,
+  CMD_SHOW_PROPERTIES,
+  CMD_SHOW_OUTPUT,
+  CMD_SHOW_VARIABLES,
+  CMD_COLLAPSE_TREE,
+  CMD_EXPAND_TREE,
+  CMD_RESET_UI,
+
+  CMD_STEP_NEW = 240,
+  CMD_EDIT_PROPERTIES,
+  CMD_VIEW_XML,
+  CMD_MOVE_UP,
+  CMD_MOVE_DOWN,
+  CMD_INDENT,
+  CMD_UNINDENT,
+  CMD_AUTO_INDENT,
+  CMD_SKIP,
+  CMD_BREAKPOINT,
+  CMD_REMOVE_SKIPS,
+  CMD_REMOVE_BREAKPOINTS,
+  CMD_ADD_COMMENT,
+
+  CMD_COMPILE = 260,
+  CMD_OPEN_LOGFILE,
+  CMD_LIST_MAIN_WINDOWS,
+  CMD_LIST_POPUPS,
+  CMD_LIST_ALL_WINDOWS,
+  CMD_OPTIONS,
+
+  CMD_CLOSE_WINDOW = 280,
+  CMD_CLOSE_ALL,
+  CMD_WINDOW_1,  // ... CMD_WINDOW_1 + 7
+
+  CMD_HELP = 300,
+  CMD_SHORTCUTS,
+  CMD_STARTUP_OPTIONS,
+  CMD_CHECK_UPDATES,
+  CMD_ABOUT,
+
+  // The tab strip's own menu.
+  CMD_TAB_CLOSE = 320,
+  CMD_TAB_SAVE,
 };
 
 }  // namespace zelo

@@ -142,6 +142,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
     DestroyWindow(window.hwnd());
     return zelo::ProcessExitCode();
   }
+  window.StartEditor((command_line.start_bits & zelo::START_RUN) != 0);
   window.RunMessageLoop();
   return zelo::ProcessExitCode();
 }

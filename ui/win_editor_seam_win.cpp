@@ -74,12 +74,12 @@ void WinEditorSeam::AddTab(int slot, std::string_view text) { window_->AddTab(sl
 void WinEditorSeam::SetTabText(int slot, std::string_view text) { window_->SetTabText(slot, text); }
 void WinEditorSeam::RemoveTab(int slot) { window_->RemoveTab(slot); }
 void WinEditorSeam::SelectTab(int slot) { window_->SelectTab(slot); }
-void WinEditorSeam::SetUndoState(bool, std::string_view) {}  // the Edit menu arrives with the full editor
+void WinEditorSeam::SetUndoState(bool enabled, std::string_view menu_text) { window_->SetUndoState(enabled, menu_text); }
 void WinEditorSeam::SelectRows(const std::vector<int>& rows) { window_->SelectRows(rows); }
 void WinEditorSeam::RefreshList() { window_->RefreshList(); }
-void WinEditorSeam::ClearPropertySheet() {}  // the property sheet arrives with the full editor
-void WinEditorSeam::ShowProgress(bool) {}
-void WinEditorSeam::SetProgress(int) {}
+void WinEditorSeam::ClearPropertySheet() { window_->ClearPropertySheet(); }
+void WinEditorSeam::ShowProgress(bool visible) { window_->ShowProgress(visible); }
+void WinEditorSeam::SetProgress(int percent) { window_->SetProgress(percent); }
 
 std::string WinEditorSeam::GetClipboardText() { return ReadClipboardText(window_->hwnd()); }
 
