@@ -64,6 +64,22 @@ void Finish(RunEngine& run, const StepRecord& step, const ScreenSearchResult& r)
   if (!r.error.empty()) run.SetStepError("%s", r.error.c_str());
 }
 
+ScreenSearchResult SearchImageFile(RunEngine& run, const ActionServices& services, const StepRecord& step,
+                                   const std::string& path, uint32_t mask, const ScreenSearchFields& fields) {
+  BitmapPixels image;
+  const std::string unreadable = LoadSearchImage(path, &image);
+  if (!unreadable.empty()) {
+    ScreenSearchResult r;
+    r.error = unreadable;
+    run.SetStepError("%s", unreadable.c_str());
+    return r;
+  }
+  ScreenSearchResult r =
+      FindImageOnScreen(*services.screen, image, mask, ReadSetting(kSlowPixelScan) != 0, fields, StopOf(run));
+  Finish(run, step, r);
+  return r;
+}
+
 }  // namespace
 
 bool SlowPixelScanSetting() { return ReadSetting(kSlowPixelScan) != 0; }
@@ -90,18 +106,16 @@ ScreenSearchResult SearchImageForStep(RunEngine& run, const ActionServices& serv
     return {};
   }
   if (step.run_count == 1) WriteLog(kSearchingForImage, path.c_str());
-  BitmapPixels image;
-  const std::string unreadable = LoadSearchImage(path, &image);
-  if (!unreadable.empty()) {
-    ScreenSearchResult r;
-    r.error = unreadable;
-    run.SetStepError("%s", unreadable.c_str());
-    return r;
-  }
-  ScreenSearchResult r = FindImageOnScreen(*services.screen, image, mask, SlowPixelScanSetting(), f.fields, StopOf(run));
-  Finish(run, step, r);
+  ScreenSearchResult r = SearchImageFile(run, services, step, path, mask, f.fields);
   if (r.found) services.save(step, slot, index, PrintfText("%d, %d", r.x, r.y));
   return r;
+}
+
+ScreenSearchResult SearchWholeScreenForStep(RunEngine& run, const ActionServices& services, int slot, int index,
+                                            const std::string& path) {
+  ScreenSearchFields exact;
+  exact.tolerance = "0";
+  return SearchImageFile(run, services, StepAt(run, slot, index), path, kNoMask, exact);
 }
 
 }  // namespace zelo

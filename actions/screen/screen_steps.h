@@ -7,6 +7,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include "actions/screen/screen_search.h"
 
@@ -23,6 +24,12 @@ ScreenSearchResult SearchPixelForStep(RunEngine& run, const ActionServices& serv
 // cannot be read, also gives the text as the result's error.
 ScreenSearchResult SearchImageForStep(RunEngine& run, const ActionServices& services, int slot, int index,
                                       uint32_t mask);
+// The image file at path (already found by the path search) searched
+// exactly on the whole screen: tolerance 0, no mask, no scan display, as the
+// window steps find the window under an image. Logs the search like the
+// others; saves nothing. An unreadable file sets the step error text.
+ScreenSearchResult SearchWholeScreenForStep(RunEngine& run, const ActionServices& services, int slot, int index,
+                                            const std::string& path);
 // The "SlowPixelScan" setting: image searches start from the top-left pixel.
 bool SlowPixelScanSetting();
 

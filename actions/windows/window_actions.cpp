@@ -2,8 +2,8 @@
 
 #include <string>
 
+#include "actions/screen/screen_steps.h"
 #include "actions/shared/action_services.h"
-#include "actions/shared/file_routines.h"
 #include "actions/windows/close_window.h"
 #include "actions/windows/window_lookup.h"
 #include "actions/windows/window_platform.h"
@@ -30,6 +30,7 @@ constexpr ActionWord<WindowAction> kWindowWords[] = {
 };
 
 constexpr char kNotConnected[] = "Window actions are not connected to field expansion";
+constexpr char kNoScreen[] = "Finding a window by an image needs the screen search, which is not connected";
 
 int AllWindows(const StepRecord& step) {
   WindowPlatform& platform = ProgramWindowPlatform();
@@ -37,6 +38,31 @@ int AllWindows(const StepRecord& step) {
     platform.MinimizeAll();
   } else if (ContainsNoCase(step.action.view(), "Close")) {
     for (WindowHandle window : platform.WindowsToCloseAll()) CloseWindowHard(platform, window, kCloseMinimumMs);
+  }
+  return 1;
+}
+
+// Image mode: the window under the top-left corner of the image file named
+// by text, searched exactly on the whole screen. 1 with the window, 0 with
+// the step error text, -1 when the stop key ended the search.
+int WindowUnderImage(RunEngine& run, const ActionServices& services, int slot, int index, const std::string& text,
+                     WindowHandle* window) {
+  const std::string_view script = run.workspace().slots[static_cast<std::size_t>(slot)].file_name.view();
+  std::string path;
+  if (!services.resolve_path(text, &path, script == kUntitled ? std::string_view() : script)) {
+    run.SetStepError(window_texts::kNoFile, path.c_str());
+    return 0;
+  }
+  const ScreenSearchResult found = SearchWholeScreenForStep(run, services, slot, index, path);
+  if (found.stopped) return -1;
+  if (!found.found) {
+    if (found.error.empty()) run.SetStepError(window_texts::kNoImage, path.c_str());
+    return 0;
+  }
+  *window = WindowUnderPoint(ProgramWindowPlatform(), {found.x, found.y});
+  if (*window == 0) {
+    run.SetStepError(window_texts::kNoWindow, text.c_str());
+    return 0;
   }
   return 1;
 }
@@ -66,38 +92,32 @@ int RunWindowStep(RunEngine& run, const ActionServices* services, int slot, int 
 
   WindowHandle window = 0;
   if (ImageModeOptions(step.options.view())) {
-    std::string path = text;
-    if (services->resolve_path != nullptr) {
-      const std::string& script = run.workspace().slots[static_cast<std::size_t>(slot)].file_name.str();
-      services->resolve_path(text, &path, script);
-    }
-    if (!FileExists(path)) {
-      run.SetStepError(window_texts::kNoFile, path.c_str());
+    if (services->resolve_path == nullptr || services->screen == nullptr) {
+      run.SetStepError(kNoScreen);
       return 0;
     }
-    // The screen search that finds where the image is has not come to this
-    // build yet: say so rather than act on some other window.
-    run.SetStepError(window_texts::kNoImageSearch, path.c_str());
-    return 0;
+    const int found = WindowUnderImage(run, *services, slot, index, text, &window);
+    if (found != 1) return found;
   }
   if (all_windows) return AllWindows(step);
 
-  const WindowSearch search =
-      FindWindowForStep(SearchFlagsFromOptions(step.options.view()), text, WindowQualifier::Any);
-  window = search.window;
   if (window == 0) {
-    run.SetStepError(window_texts::kNoWindow, text.c_str());
-    return 0;
-  }
-  if (ReadSetting(setting::kMultipleWindowError) != 0) {
-    const std::string several = SeveralMatchesError(search);
-    if (!several.empty()) {
-      run.SetStepError("%s", several.c_str());
+    const WindowSearch search =
+        FindWindowForStep(SearchFlagsFromOptions(step.options.view()), text, WindowQualifier::Any);
+    window = search.window;
+    if (window == 0) {
+      run.SetStepError(window_texts::kNoWindow, text.c_str());
       return 0;
+    }
+    if (ReadSetting(setting::kMultipleWindowError) != 0) {
+      const std::string several = SeveralMatchesError(search);
+      if (!several.empty()) {
+        run.SetStepError("%s", several.c_str());
+        return 0;
+      }
     }
   }
   SetCurrentWindow(window);
-
   switch (ClassifyWindowAction(step.action.view())) {
     case WindowAction::SetStyle:
       platform.SetStyle(window, services->expand(step.value(1).view(), slot, index));

@@ -27,12 +27,12 @@ inline constexpr char kNoFile[] = "The file '%s' does not exist";
 inline constexpr char kNoWindow[] = "Unable to find window '%s'";
 inline constexpr char kInvalidAction[] = "Window '%s'found, but invalid action specified";
 inline constexpr char kStillOpen[] = "Window '%s' is still open";
-inline constexpr char kNoImageSearch[] =
-    "Finding a window by an image on the screen is not available in this version ('%s')";
+inline constexpr char kNoImage[] = "Unable to find image '%s' on the screen";
 }  // namespace window_texts
 
-// The handler: 1 pass, 0 fail with the reason in the step error text. Uses
-// the services' expansion, result saving and path search.
+// The handler: 1 pass, 0 fail with the reason in the step error text, -1
+// when the stop key ended an image search. Uses the services' expansion,
+// result saving, path search and screen.
 int RunWindowStep(RunEngine& run, const ActionServices* services, int slot, int index);
 
 }  // namespace zelo

@@ -5,8 +5,12 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 #include "actions/action_handlers.h"
 #include "actions/conditions/if_actions.h"
+#include "actions/screen/screen_test_support.h"
+#include "actions/shared/file_routines.h"
 #include "actions/windows/testing/fake_desktop.h"
 #include "actions/windows/window_lookup.h"
 #include "engine/run_test_fixture.h"
@@ -94,6 +98,47 @@ TEST_F(WindowStepTest, ActionsGetTheirFieldsAndTheWindowFound) {
                                                       "style 10 Always on Top", "press 11"}));
   EXPECT_EQ(saved(), std::vector<std::string>{"4:full:&Save"});
   EXPECT_EQ(CurrentWindow(), 1011u) << "the control that took the press";
+}
+
+// The system names a group box at the image's corner; later siblings that
+// hold the corner and are smaller than the best so far replace it.
+TEST_F(WindowStepTest, AnImageNamesTheSmallestVisibleWindowUnderItsCorner) {
+  test::FakeScreen screen(200, 100, 0x101010);
+  for (int32_t x = 60; x < 80; ++x)
+    for (int32_t y = 40; y < 50; ++y) screen.at(x, y) = static_cast<uint32_t>(x * 3 + y);
+  test::TempFolder folder;
+  const std::string shown = folder.File("shown.bmp"), absent = folder.File("absent.bmp");
+  std::ofstream(shown, std::ios::binary) << test::BmpFile(test::CutImage(screen, 60, 40, 20, 10));
+  std::ofstream(absent, std::ios::binary) << test::BmpFile(BitmapPixels{1, 1, {0xABCDEF}});
+  services.screen = &screen;
+  services.resolve_path = [](std::string_view name, std::string* out, std::string_view) {
+    *out = std::string(name);
+    return FileExists(*out);
+  };
+  InstallActionHandlers(engine.handlers(), services);
+  const std::pair<WindowHandle, WindowBox> windows[] = {
+      {40, {50, 30, 150, 90}},  // the group box the system names
+      {41, {0, 0, 200, 100}},   // larger
+      {42, {58, 38, 70, 50}},   // smaller, hidden
+      {43, {55, 35, 100, 60}},  // smaller: replaces the group box
+      {44, {0, 0, 10, 10}},     // smaller, elsewhere
+      {45, {59, 39, 90, 55}},   // smaller than 43: replaces it
+      {46, {56, 36, 95, 58}},   // smaller than the group box, not than 45
+  };
+  for (const auto& [handle, box] : windows) {
+    desk.Child(handle, 10, "control " + std::to_string(handle)).framed = handle != 42;
+    platform.boxes[handle] = box;
+  }
+  platform.window_at = 40;
+  Window("Move Window", absent, "Image");
+  Window("Activate", folder.File("gone.bmp"), "Image");
+  Window("Get Text", shown, "Image");
+  RunAndWait();
+  EXPECT_EQ(errors(), (std::vector<std::string>{"Unable to find image '" + absent + "' on the screen",
+                                                "The file '" + folder.File("gone.bmp") + "' does not exist"}));
+  EXPECT_EQ(saved(), std::vector<std::string>{"2:full:control 45"});
+  EXPECT_EQ(CurrentWindow(), 45u);
+  EXPECT_TRUE(platform.calls.empty()) << "nothing was moved or activated";
 }
 
 TEST_F(WindowStepTest, CloseFailsWhileTheWindowAsksItsQuestion) {

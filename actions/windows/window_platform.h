@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "actions/shared/screen_point.h"
 #include "actions/windows/close_window.h"
 #include "actions/windows/window_tree.h"
 
@@ -47,7 +48,19 @@ class WindowPlatform : public CloseTarget {
   // The button is checked by its parent's word, its own check state or its
   // pushed state.
   virtual bool IsChecked(WindowHandle control) = 0;
+  // The window the system names at a screen point (the deepest visible,
+  // enabled one); 0 for none.
+  virtual WindowHandle WindowAt(ScreenPoint point) = 0;
+  // For a window with a parent, the windows after it in z-order with the
+  // same parent; empty for one without.
+  virtual std::vector<WindowHandle> LaterSiblings(WindowHandle window) = 0;
 };
+
+// The window under a point, as a window found by an image is chosen: the
+// system's window at the point, replaced by each later visible sibling that
+// contains the point and is smaller (so a control drawn inside a group box
+// or a larger control wins over it).
+WindowHandle WindowUnderPoint(WindowPlatform& platform, ScreenPoint point);
 
 // The platform the steps use: the system's in the Windows build, one that
 // cannot act natively, or what a test installs (nullptr puts it back).

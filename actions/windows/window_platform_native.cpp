@@ -30,6 +30,8 @@ class NoDesktop : public WindowPlatform {
   void MinimizeAll() override {}
   std::vector<WindowHandle> WindowsToCloseAll() override { return {}; }
   bool IsChecked(WindowHandle) override { return false; }
+  WindowHandle WindowAt(ScreenPoint) override { return 0; }
+  std::vector<WindowHandle> LaterSiblings(WindowHandle) override { return {}; }
 };
 
 }  // namespace

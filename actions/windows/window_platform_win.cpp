@@ -265,6 +265,18 @@ class WinWindowPlatform : public WindowPlatform {
     if (Send(control, BM_GETCHECK, 0, 0) != 0) return true;
     return Send(control, BM_GETSTATE, 0, 0) == 1;
   }
+  WindowHandle WindowAt(ScreenPoint point) override { return AsNumber(WindowFromPoint(POINT{point.x, point.y})); }
+  std::vector<WindowHandle> LaterSiblings(WindowHandle handle) override {
+    std::vector<WindowHandle> list;
+    const HWND parent = GetParent(AsWindow(handle));
+    if (parent == nullptr) return list;
+    // Bounded: the z-order can change while it is walked.
+    constexpr int kSiblingsWalked = 10000;
+    HWND next = AsWindow(handle);
+    for (int i = 0; i < kSiblingsWalked && (next = GetWindow(next, GW_HWNDNEXT)) != nullptr; ++i)
+      if (GetParent(next) == parent) list.push_back(AsNumber(next));
+    return list;
+  }
 };
 
 }  // namespace

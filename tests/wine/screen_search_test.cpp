@@ -148,6 +148,30 @@ TEST_F(ScreenSearchRunTest, TheMouseMovesToThePicturesCentre) {
   EXPECT_TRUE(at.x == kLeft + kPatternWidth / 2 && at.y == kTop + kPatternHeight / 2) << at.x << "," << at.y;
 }
 
+// The window steps' image mode acts on the window under the picture's corner.
+TEST_F(ScreenSearchRunTest, AWindowIsFoundByThePictureItShows) {
+  const std::string title = dir_.File("title.txt");
+  auto window_step = [](const std::string& action, const std::string& image, const std::string& fields) {
+    return "<step>\r\n\t<action>" + action + "</action>\r\n\t<text>" + image +
+           "</text>\r\n\t<options>Image</options>\r\n" + fields + "</step>\r\n";
+  };
+  const std::string absent = dir_.File("absent.bmp");
+  ASSERT_TRUE(WriteTextFile(absent, PatternBmp(0).substr(0, 54) + std::string(PatternBmp(0).size() - 54, '\x01')));
+  const RunResult r =
+      Run(window_step("Get Text", Needle(), "\t<output value=\"" + title + "\">File</output>\r\n") +
+          window_step("Move Window", Needle(), "\t<value1>101</value1>\r\n\t<value2>81</value2>\r\n") +
+          window_step("Activate", absent, "\t<onfail>Ignore/Continue</onfail>\r\n"));
+  ASSERT_TRUE(r.finished);
+  std::string text;
+  EXPECT_TRUE(ReadTextFile(title, &text));
+  EXPECT_EQ(text, "Zelomat bitmap window") << r.log;
+  HWND window = FindWindowW(L"ZeloTestBitmapWindow", nullptr);
+  RECT rect = {};
+  GetWindowRect(window, &rect);
+  EXPECT_TRUE(rect.left == 100 && rect.top == 80) << rect.left << "," << rect.top << "\n" << r.log;
+  EXPECT_NE(r.log.find("Activate: Unable to find image '" + absent + "' on the screen"), std::string::npos) << r.log;
+}
+
 TEST_F(ScreenSearchRunTest, TheScanDisplayPutsTheScreenBack) {
   DeleteVariable("shown_at");
   const RunResult r = Run(If({"IF Image is Visible", Needle(), "250, 150", "", "Show", "shown_at"}));

@@ -80,6 +80,14 @@ class WindowStepsTest : public ::testing::Test {
     return text;
   }
   static std::string At(LONG x, LONG y) { return std::to_string(x) + "," + std::to_string(y); }
+  // Waits until the "Save changes?" question is shown, or gone.
+  static bool WaitForQuestion(bool shown) {
+    const DWORD start = GetTickCount();
+    while ((FindWindowW(L"#32770", L"Editor") != nullptr) != shown)
+      if (GetTickCount() - start > kGuiWaitMs) return false;
+      else Sleep(20);
+    return true;
+  }
 
   ScratchFolder dir_;
   ScopedZelomatNumber several_, log_level_, restart_log_, stop_key_;
@@ -204,11 +212,83 @@ TEST_F(WindowStepsTest, CloseKeepsAProgramThatAsksAndFailsNamingIt) {
   EXPECT_FALSE(unsaved.Wait(0, &code)) << "the program with unsaved work was not ended";
   EXPECT_EQ(Occurrences(Record(), "asked"), 1) << "the question was asked once, not again and again";
   EXPECT_FALSE(IsWindow(dialog)) << "a program that closes is closed";
-  // The user answers the question: the program ends by itself.
+  // The user cancels: the program stays, with its work.
   HWND question = FindWindowW(L"#32770", L"Editor");
   ASSERT_NE(question, nullptr);
-  PressButton(question, IDNO);
+  PressButton(question, IDCANCEL);
+  ASSERT_TRUE(WaitForQuestion(false));
+
+  // 0.5 seconds are cut to none and raised to the least wait, 250 ms: far
+  // shorter than the 2000 ms above, and no whole second either.
+  const std::string script = dir_.File("close.zxm");
+  ASSERT_TRUE(WriteTextFile(script, ScriptText(Step("Close Window", "Unsaved Document", "Title",
+                                                    Field("timeout", "0.5") + kIgnore))));
+  const std::string log = dir_.File("close_log.txt");
+  Process run = StartProgram("/r \"" + script + "\"", log);
+  ASSERT_TRUE(WaitForLogText(log, "[STEP 1]", kRunMs));
+  const DWORD step_start = GetTickCount();
+  std::string text;
+  ASSERT_TRUE(WaitForLogText(log, "ERROR while running [STEP 1]", kRunMs, &text));
+  const DWORD step_ms = GetTickCount() - step_start;
+  EXPECT_NE(text.find("Window 'Unsaved Document' is still open"), std::string::npos) << text;
+  EXPECT_GE(step_ms, 200u);
+  EXPECT_LT(step_ms, 1000u);
+  EXPECT_TRUE(run.Wait(kRunMs, &code));
+  EXPECT_FALSE(unsaved.Wait(0, &code));
+
+  // The user answers No: the program ends by itself.
+  ASSERT_TRUE(WaitForQuestion(true));
+  PressButton(FindWindowW(L"#32770", L"Editor"), IDNO);
   EXPECT_TRUE(unsaved.Wait(5000, &code));
+}
+
+TEST_F(WindowStepsTest, DoubleClickedMaximisedMinimisedAndRestored) {
+  HWND dialog = StartDialog();
+  ASSERT_NE(dialog, nullptr);
+  RECT rect = {};
+  GetWindowRect(dialog, &rect);
+  const int bx = 330, by = 320;  // a blank point of the client area
+  const RunResult r = Run(Step("Activate", "Test Dialog", "Title") +
+                          Step("Left Button Double-Click", At(bx, by), "Window") +
+                          Step("Maximize", "Test Dialog", "Title") +
+                          Step("Minimize/Restore", "Test Dialog", "Title") +
+                          Step("Minimize/Restore", "Test Dialog", "Title"));
+  ASSERT_TRUE(r.finished) << r.log;
+  EXPECT_EQ(r.log.find("ERROR"), std::string::npos) << r.log;
+  EXPECT_TRUE(Recorded("double " + At(rect.left + bx, rect.top + by))) << "the system saw a double-click\n"
+                                                                       << Record();
+  // The kinds of resize since the dialog was shown, repeats folded.
+  const std::string record = Record();
+  std::string sizes;
+  for (std::size_t at = record.find("ready"); (at = record.find("size ", at)) != std::string::npos; at += 5)
+    if (sizes.empty() || sizes.back() != record[at + 5]) sizes += record[at + 5];
+  EXPECT_EQ(sizes, "212") << "maximised, minimised, then restored to maximised\n" << record;
+  EXPECT_TRUE(IsZoomed(dialog));
+  EXPECT_EQ(GetForegroundWindow(), dialog) << "the restored window is activated";
+}
+
+// Shown, the editor's own windows are framed top-level windows too: the run
+// must survive its own step.
+TEST_F(WindowStepsTest, CloseAllClosesOtherProgramsFramedWindowsOnly) {
+  EndNewProcesses end_titled("titled_window.exe"), end_picture("bitmap_window.exe");
+  HWND dialog = StartDialog();
+  ASSERT_NE(dialog, nullptr);
+  Process titled = Process::Start(Wide(TestProgramPath("titled_window.exe")), L"Zelomat close-all window");
+  HWND framed = WaitForTitledWindow(L"Zelomat close-all window", kGuiWaitMs);
+  ASSERT_NE(framed, nullptr);
+  Process picture = Process::Start(Wide(TestProgramPath("bitmap_window.exe")), L"600 500");
+  HWND unframed = WaitForTitledWindow(L"Zelomat bitmap window", kGuiWaitMs);
+  ASSERT_NE(unframed, nullptr);
+  const std::string script = dir_.File("close_all.zxm");
+  ASSERT_TRUE(WriteTextFile(script, ScriptText(Step("Close all Windows", "") + Note("the run went on") +
+                                               Step("Exit Zelomat", ""))));
+  const RunResult r = RunProgram("/v \"" + script + "\"", dir_.File("log.txt"), kRunMs);
+  ASSERT_TRUE(r.finished) << r.log;
+  EXPECT_EQ(Notes(), "the run went on|") << r.log;
+  DWORD code = 0;
+  EXPECT_TRUE(titled.Wait(5000, &code)) << "a framed window of another program is closed";
+  EXPECT_FALSE(IsWindow(dialog));
+  EXPECT_TRUE(IsWindow(unframed)) << "a window without a frame stays";
 }
 
 TEST_F(WindowStepsTest, TheMouseGlidesClicksAndIsReleasedAtTheEnd) {

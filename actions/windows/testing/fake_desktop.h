@@ -176,6 +176,22 @@ class FakeWindowPlatform : public WindowPlatform {
   void MinimizeAll() override { calls.push_back("minimize all"); }
   std::vector<WindowHandle> WindowsToCloseAll() override { return tree_.TopLevelWindows(); }
   bool IsChecked(WindowHandle w) override { return checked.count(w) && checked[w]; }
+  // The system's window at any point is window_at; siblings are the parent's
+  // children in the order they were added.
+  WindowHandle window_at = 0;
+  WindowHandle WindowAt(ScreenPoint) override { return window_at; }
+  std::vector<WindowHandle> LaterSiblings(WindowHandle w) override {
+    std::vector<WindowHandle> later;
+    const WindowHandle parent = tree_.Parent(w);
+    if (parent == 0) return later;
+    bool after = false;
+    for (WindowHandle d : tree_.Descendants(parent)) {
+      if (tree_.Parent(d) != parent) continue;
+      if (after) later.push_back(d);
+      after = after || d == w;
+    }
+    return later;
+  }
 
  private:
   OnClose Behaviour(WindowHandle w) { return on_close.count(w) ? on_close[w] : OnClose::Close; }

@@ -2,8 +2,9 @@
 // titled "Zelo &Test Dialog" with buttons, edits, a labelled edit, a combo
 // box, a list box and a menu bar with nested menus and accelerators. It
 // appends what it receives to RECORD_FILE, one line each: "command ID",
-// "left X,Y" / "left up X,Y" / "right X,Y" (screen positions), "wheel N",
-// "text ID TEXT". With "hang" it stops taking messages once it is shown.
+// "left X,Y" / "left up X,Y" / "double X,Y" / "right X,Y" (screen
+// positions), "wheel N", "text ID TEXT", "size N" (the kind of each resize:
+// 0 restored, 1 minimised, 2 maximised). With "hang" it stops taking messages once it is shown.
 #include <windows.h>
 #include <shellapi.h>
 
@@ -81,6 +82,12 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lpa
     case WM_LBUTTONUP:
       Record("left up " + At(window, lparam));
       return 0;
+    case WM_LBUTTONDBLCLK:
+      Record("double " + At(window, lparam));
+      return 0;
+    case WM_SIZE:
+      Record("size " + std::to_string(wparam));
+      return 0;
     case WM_RBUTTONDOWN:
       Record("right " + At(window, lparam));
       return 0;
@@ -104,6 +111,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, wchar_t*, int) {
   const bool hang = argc > 2 && lstrcmpiW(argv[2], L"hang") == 0;
 
   WNDCLASSW cls = {};
+  cls.style = CS_DBLCLKS;
   cls.lpfnWndProc = WindowProc;
   cls.hInstance = instance;
   cls.hCursor = LoadCursor(nullptr, IDC_ARROW);
