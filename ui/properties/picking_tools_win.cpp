@@ -18,6 +18,7 @@ namespace zelo {
 namespace {
 
 constexpr wchar_t kPreviewClass[] = L"ZeloImagePreview";
+constexpr wchar_t kOverlayClass[] = L"ZeloCaptureOverlay";
 // A pointer that barely moved between press and release is a click on a
 // window, not a region.
 constexpr int kDragSlop = 4;
@@ -80,7 +81,113 @@ LRESULT CALLBACK PreviewProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   return DefWindowProcW(hwnd, msg, wp, lp);
 }
 
+bool RegisterOnce(const wchar_t* name, WNDPROC proc, int cursor) {
+  HINSTANCE instance = GetModuleHandleW(nullptr);
+  WNDCLASSEXW wc = {};
+  wc.cbSize = sizeof wc;
+  if (GetClassInfoExW(instance, name, &wc)) return true;
+  wc.lpfnWndProc = proc;
+  wc.hInstance = instance;
+  wc.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(cursor));
+  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+  wc.lpszClassName = name;
+  return RegisterClassExW(&wc) != 0;
+}
+
+// The region pick: a dimmed window over the whole screen takes the clicks,
+// since a capture of the mouse alone would not see clicks on other programs.
+struct RegionPick {
+  bool done = false;
+  bool ok = false;
+  bool dragging = false;
+  POINT from = {}, to = {};
+  POINT origin = {};  // the overlay's top-left corner on the screen
+};
+
+LRESULT CALLBACK OverlayProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  auto* pick = reinterpret_cast<RegionPick*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  if (!pick) return DefWindowProcW(hwnd, msg, wp, lp);
+  switch (msg) {
+    case WM_LBUTTONDOWN:
+      SetCapture(hwnd);
+      pick->dragging = true;
+      GetCursorPos(&pick->from);
+      pick->to = pick->from;
+      return 0;
+    case WM_MOUSEMOVE:
+      if (pick->dragging) {
+        GetCursorPos(&pick->to);
+        InvalidateRect(hwnd, nullptr, TRUE);
+      }
+      return 0;
+    case WM_LBUTTONUP:
+      if (pick->dragging) {
+        GetCursorPos(&pick->to);
+        pick->ok = pick->done = true;
+        ReleaseCapture();
+      }
+      return 0;
+    case WM_RBUTTONUP: pick->done = true; return 0;
+    case WM_KEYDOWN:
+      if (wp == VK_ESCAPE) pick->done = true;
+      return 0;
+    case WM_CAPTURECHANGED:
+      if (pick->dragging && !pick->ok) pick->done = true;  // another window took the mouse
+      return 0;
+    case WM_PAINT: {
+      PaintDC dc(hwnd);
+      RECT all;
+      GetClientRect(hwnd, &all);
+      FillRect(dc.get(), &all, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+      if (pick->dragging) {
+        RECT r = {std::min(pick->from.x, pick->to.x) - pick->origin.x, std::min(pick->from.y, pick->to.y) - pick->origin.y,
+                  std::max(pick->from.x, pick->to.x) - pick->origin.x + 1,
+                  std::max(pick->from.y, pick->to.y) - pick->origin.y + 1};
+        FrameRect(dc.get(), &r, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+      }
+      return 0;
+    }
+    default: break;
+  }
+  return DefWindowProcW(hwnd, msg, wp, lp);
+}
+
 }  // namespace
+
+bool PickScreenRegion(POINT* from, POINT* to) {
+  if (!RegisterOnce(kOverlayClass, &OverlayProc, 32515)) return false;  // IDC_CROSS
+  RegionPick pick;
+  pick.origin = {GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_YVIRTUALSCREEN)};
+  OwnedWindow overlay(CreateWindowExW(WS_EX_TOPMOST | WS_EX_LAYERED | WS_EX_TOOLWINDOW, kOverlayClass, L"", WS_POPUP,
+                                      pick.origin.x, pick.origin.y, GetSystemMetrics(SM_CXVIRTUALSCREEN),
+                                      GetSystemMetrics(SM_CYVIRTUALSCREEN), nullptr, nullptr,
+                                      GetModuleHandleW(nullptr), nullptr));
+  if (!overlay) return false;
+  SetWindowLongPtrW(overlay.get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&pick));
+  SetLayeredWindowAttributes(overlay.get(), 0, 80, LWA_ALPHA);
+  ShowWindow(overlay.get(), SW_SHOW);
+  SetForegroundWindow(overlay.get());
+  SetFocus(overlay.get());
+  MSG msg;
+  while (!pick.done) {
+    const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
+    if (got <= 0) {
+      if (got == 0) PostQuitMessage(static_cast<int>(msg.wParam));  // the program is closing: pass it on
+      break;
+    }
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+  }
+  SetWindowLongPtrW(overlay.get(), GWLP_USERDATA, 0);
+  overlay.reset();
+  if (!pick.ok) return false;
+  *from = pick.from;
+  *to = pick.to;
+  // The programs under the overlay draw themselves again before the capture.
+  RedrawWindow(nullptr, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  Sleep(100);
+  return true;
+}
 
 bool ChooseFile(HWND owner, const std::string& current, bool images, std::string* chosen) {
   const wchar_t* filter = images ? L"Images (*.bmp;*.png)\0*.bmp;*.png\0All Files (*.*)\0*.*\0"
@@ -154,18 +261,9 @@ bool PreviewImageFile(HWND owner, const std::string& file, OwnedWindow* preview,
   h.biCompression = BI_RGB;
 
   HINSTANCE instance = GetModuleHandleW(nullptr);
-  WNDCLASSEXW wc = {};
-  wc.cbSize = sizeof wc;
-  if (!GetClassInfoExW(instance, kPreviewClass, &wc)) {
-    wc.lpfnWndProc = &PreviewProc;
-    wc.hInstance = instance;
-    wc.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-    wc.lpszClassName = kPreviewClass;
-    if (!RegisterClassExW(&wc)) {
-      *error = "Unable to show the image";
-      return false;
-    }
+  if (!RegisterOnce(kPreviewClass, &PreviewProc, 32512)) {  // IDC_ARROW
+    *error = "Unable to show the image";
+    return false;
   }
   RECT box = {0, 0, image->pixels.width, image->pixels.height};
   const DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_VISIBLE;

@@ -38,6 +38,9 @@ POINT PointInWindow(POINT screen);
 // The screen pixel's colour as the pixel actions read it.
 std::string PickColorText(POINT screen);
 
+// Dims the screen and lets the user click a window or drag over a region;
+// false when Escape or the right button cancelled.
+bool PickScreenRegion(POINT* from, POINT* to);
 // Captures the window under `from` when the pointer did not move, else the
 // rectangle from `from` to `to`, into a BMP file. False when nothing was written.
 bool CaptureToImageFile(POINT from, POINT to, const std::string& file);

@@ -83,12 +83,9 @@ struct PropertiesPalette::Impl {
   WNDPROC edit_proc = nullptr;
   WNDPROC inner_proc = nullptr;  // the edit inside an editable list
 
-  // A tool being used: a held pointer tool, or a capture waiting for its drag.
+  // The tool button held down.
   const ToolInfo* pressed = nullptr;
   int pressed_row = -1;
-  bool capture_armed = false;  // the capture's button was clicked; now the drag
-  bool capture_dragging = false;
-  POINT drag_from = {};
 
   // Geometry.
   RECT Client() const {
@@ -175,7 +172,7 @@ struct PropertiesPalette::Impl {
   void ShowRefusal(EditOutcome outcome);
 
   void UseTool(const ToolInfo& tool, int row, POINT screen);
-  void FinishCapture(POINT to);
+  bool Capture(const std::string& current, std::string* file);
 
   LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp);
   static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
@@ -235,18 +232,17 @@ LRESULT PropertiesPalette::Impl::Handle(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_LBUTTONDBLCLK: OnButtonDown({GET_X_LPARAM(lp), GET_Y_LPARAM(lp)}); return 0;
     case WM_LBUTTONUP: OnButtonUp({GET_X_LPARAM(lp), GET_Y_LPARAM(lp)}); return 0;
     case WM_MOUSEMOVE:
-      if (pressed || capture_dragging) InvalidateRect(hwnd, nullptr, FALSE);  // the help shows the pointer
+      if (pressed) InvalidateRect(hwnd, nullptr, FALSE);  // the help shows the pointer
       return 0;
     case WM_CAPTURECHANGED:
       // Another window took the mouse (a dialog, Alt+Tab): the pick is off.
       if (reinterpret_cast<HWND>(lp) != hwnd) {
         pressed = nullptr;
-        capture_armed = capture_dragging = false;
         InvalidateRect(hwnd, nullptr, FALSE);
       }
       return 0;
     case WM_SETCURSOR:
-      if (pressed || capture_armed) {
+      if (pressed && pressed->hold) {
         SetCursor(LoadCursorW(nullptr, MAKEINTRESOURCEW(32515)));  // IDC_CROSS
         return TRUE;
       }
@@ -470,12 +466,12 @@ void PropertiesPalette::Impl::PaintHelp(HDC dc) {
   InflateRect(&area, -4, -3);
   SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
   std::wstring title, body;
-  if (pressed || capture_armed) {
+  if (pressed && pressed->hold) {
     POINT at;
     GetCursorPos(&at);
-    title = pressed ? pressed->tip : kCaptureTip;
+    title = pressed->tip;
     title = title.substr(0, title.find(L'\n'));
-    body = capture_armed ? L"Click a window, or drag over a region of the screen. " : L"Release over the screen. ";
+    body = L"Release over the screen. ";
     body += AnsiToWide(PrintfText("Pointer at %d, %d", static_cast<int>(at.x), static_cast<int>(at.y)));
   } else if (const PropertyRow* r = Row(focus)) {
     title = AnsiToWide(r->label.empty() && focus > 0 ? sheet.rows[focus - 1].label.view() : r->label.view());
@@ -506,12 +502,6 @@ void PropertiesPalette::Impl::SetFocusRow(int row) {
 void PropertiesPalette::Impl::OnButtonDown(POINT pt) {
   if (edit) CloseEditor(true);
   SetFocus(hwnd);
-  if (capture_armed) {  // the capture's drag begins
-    capture_dragging = true;
-    ClientToScreen(hwnd, &pt);
-    drag_from = pt;
-    return;
-  }
   for (const ToolButton& b : buttons)
     if (PtInRect(&b.rc, pt)) {
       SetFocusRow(b.row);
@@ -537,27 +527,10 @@ void PropertiesPalette::Impl::OnButtonDown(POINT pt) {
 void PropertiesPalette::Impl::OnButtonUp(POINT pt) {
   POINT screen = pt;
   ClientToScreen(hwnd, &screen);
-  if (capture_dragging) {
-    capture_armed = capture_dragging = false;
-    ReleaseCapture();
-    FinishCapture(screen);
-    return;
-  }
   if (!pressed) return;
   const ToolInfo* tool = pressed;
   const int row = pressed_row;
   pressed = nullptr;
-  // The capture keeps the mouse for its drag.
-  if (tool->bit == TOOL_CAPTURE) {
-    bool over = false;
-    for (const ToolButton& b : buttons) over |= b.tool == tool && b.row == row && PtInRect(&b.rc, pt);
-    if (over && !editor.running()) {
-      capture_armed = true;
-      pressed_row = row;
-      InvalidateRect(hwnd, nullptr, FALSE);
-      return;
-    }
-  }
   ReleaseCapture();
   InvalidateRect(hwnd, nullptr, FALSE);
   bool over_button = false;
@@ -577,12 +550,6 @@ void PropertiesPalette::Impl::OnKey(WPARAM key) {
     case VK_DOWN:
       for (int r = focus + 1; r < rows; ++r)
         if (Row(r)) return SetFocusRow(r);
-      return;
-    case VK_ESCAPE:
-      if (capture_armed) {
-        capture_armed = capture_dragging = false;
-        ReleaseCapture();
-      }
       return;
     case VK_SPACE:
     case VK_RETURN:
@@ -784,6 +751,9 @@ void PropertiesPalette::Impl::UseTool(const ToolInfo& tool, int row, POINT scree
       break;
     }
     case TOOL_DROPPER: picked = PickColorText(screen); break;
+    case TOOL_CAPTURE:
+      if (editor.running() || !Capture(current, &picked)) return;
+      break;
     case TOOL_PREVIEW: {
       std::string error;
       if (!PreviewImageFile(GetAncestor(hwnd, GA_ROOT), current, &preview, &error))
@@ -796,21 +766,14 @@ void PropertiesPalette::Impl::UseTool(const ToolInfo& tool, int row, POINT scree
   InvalidateRect(hwnd, nullptr, FALSE);
 }
 
-void PropertiesPalette::Impl::FinishCapture(POINT to) {
-  const int row = pressed_row;
-  const PropertyRow* r = Row(row);
-  const StepRecord* s = Step();
-  InvalidateRect(hwnd, nullptr, FALSE);
-  if (!r || !s) return;
-  const POINT from = drag_from;
-  std::string file;
-  if (!ChooseCaptureFile(hwnd, FieldText(*s, r->field), &file)) return;
-  if (!CaptureToImageFile(from, to, file)) {
-    ws.seam().ShowMessage("Unable to save the image to '" + file + "'", "Zelomat Warning", MessageButtons::Ok,
-                          MessageIcon::Warning);
-    return;
-  }
-  Apply(row, file);
+bool PropertiesPalette::Impl::Capture(const std::string& current, std::string* file) {
+  POINT from, to;
+  // The file first: its dialog must be gone from the screen before the capture.
+  if (!ChooseCaptureFile(hwnd, current, file) || !PickScreenRegion(&from, &to)) return false;
+  if (CaptureToImageFile(from, to, *file)) return true;
+  ws.seam().ShowMessage("Unable to save the image to '" + *file + "'", "Zelomat Warning", MessageButtons::Ok,
+                        MessageIcon::Warning);
+  return false;
 }
 
 // ---- the contract ----
