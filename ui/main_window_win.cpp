@@ -9,8 +9,26 @@
 #include "engine/exit_code.h"
 #include "expr/variable_store.h"
 #include "settings/settings.h"
+// ---- properties hosting (begin): dropped at merge for the new main window's docking ----
+#include <algorithm>
+#include <memory>
+
+#include "model/script_commands.h"
+#include "model/undo.h"
+#include "ui/properties/properties_palette_win.h"
+// ---- properties hosting (end) ----
 
 namespace zelo {
+
+// ---- properties hosting (begin) ----
+// The palette beside the grid, shown on the list's selection; Ctrl+Z undoes
+// and File Save saves, so that an edit can be tried end to end.
+namespace {
+constexpr int kHostUndoCommand = 0x7F01;
+constexpr int kHostPaletteWidth = 320;
+std::unique_ptr<PropertiesPalette> g_properties;
+}  // namespace
+// ---- properties hosting (end) ----
 
 namespace {
 
@@ -58,6 +76,7 @@ HACCEL BuildAccelerators() {
       {FVIRTKEY | FCONTROL, 'S', CMD_SAVE},          {FVIRTKEY, VK_F5, CMD_RUN},
       {FVIRTKEY, VK_F6, CMD_RUN_FROM_HERE},          {FVIRTKEY, VK_F7, CMD_RUN_SINGLE_STEP},
       {FVIRTKEY | FCONTROL, VK_PAUSE, CMD_PAUSE_FORCE},
+      {FVIRTKEY | FCONTROL, 'Z', kHostUndoCommand},  // properties hosting
   };
   return CreateAcceleratorTableW(keys, static_cast<int>(sizeof keys / sizeof keys[0]));
 }
@@ -127,6 +146,9 @@ bool MainWindow::CreateChildren() {
                             WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL, 0, 0, 0,
                             0, hwnd_, reinterpret_cast<HMENU>(kOutputId), inst, nullptr);
   if (!status_ || !tabs_ || !list_ || !output_) return false;
+  // properties hosting
+  g_properties = std::make_unique<PropertiesPalette>(workspace_);
+  if (g_properties->Create(hwnd_)) ShowWindow(g_properties->hwnd(), SW_SHOW);
   // Beyond the default 32K characters; AppendOutput keeps it bounded.
   SendMessageW(output_, EM_SETLIMITTEXT, 0, 0);
   ListView_SetExtendedListViewStyle(list_, LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES);
@@ -156,14 +178,19 @@ void MainWindow::Layout() {
   int tab_h = 26;
   int out_h = h > 3 * kOutputHeight ? kOutputHeight : h / 4;
   MoveWindow(tabs_, 0, 0, w, tab_h, TRUE);
-  MoveWindow(list_, 0, tab_h, w, h - tab_h - out_h, TRUE);
+  // properties hosting
+  const int palette_w = g_properties && g_properties->hwnd() ? std::min(kHostPaletteWidth, w / 2) : 0;
+  if (palette_w) MoveWindow(g_properties->hwnd(), w - palette_w, tab_h, palette_w, h - tab_h - out_h, TRUE);
+  MoveWindow(list_, 0, tab_h, w - palette_w, h - tab_h - out_h, TRUE);
   MoveWindow(output_, 0, h - out_h, w, out_h, TRUE);
 }
 
 int MainWindow::RunMessageLoop() {
   MSG msg;
   while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-    if (accelerators_ && TranslateAcceleratorW(hwnd_, accelerators_.get(), &msg)) continue;
+    // properties hosting: an open field editor keeps its editing keys.
+    const bool field_editor = g_properties && g_properties->EditorHasFocus();
+    if (!field_editor && accelerators_ && TranslateAcceleratorW(hwnd_, accelerators_.get(), &msg)) continue;
     TranslateMessage(&msg);
     DispatchMessageW(&msg);
   }
@@ -192,6 +219,13 @@ LRESULT MainWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
         OnGetDispInfo(reinterpret_cast<NMLVDISPINFOW*>(lp));
         return 0;
       }
+      // properties hosting
+      if (hdr->hwndFrom == list_ && hdr->code == LVN_ITEMCHANGED && g_properties) {
+        const auto* change = reinterpret_cast<NMLISTVIEW*>(lp);
+        if ((change->uChanged & LVIF_STATE) && ((change->uNewState ^ change->uOldState) & LVIS_SELECTED))
+          g_properties->ShowStep(ListView_GetNextItem(list_, -1, LVNI_SELECTED));
+        return 0;
+      }
       break;
     }
     case WM_COMMAND:
@@ -215,6 +249,7 @@ LRESULT MainWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
       OnClose();
       return 0;
     case WM_DESTROY:
+      g_properties.reset();  // properties hosting
       PostQuitMessage(0);
       return 0;
     default:
@@ -235,6 +270,16 @@ bool MainWindow::OnCommand(int command) {
       return true;
     case CMD_PAUSE_FORCE: engine.StopRun(slot, StopHow::PauseConfirm); return true;
     case CMD_EXIT: OnClose(); return true;
+    // properties hosting
+    case kHostUndoCommand:
+      if (!engine.RunActive() && UndoCommand(workspace_) > 0 && g_properties) {
+        RefreshList();
+        g_properties->Refresh();
+      }
+      return true;
+    case CMD_SAVE:
+      if (!engine.RunActive() && !NeedsSaveAs(workspace_.current_slot())) SaveCommand(workspace_, slot);
+      return true;
     default: return false;
   }
 }
@@ -268,6 +313,11 @@ void MainWindow::SetRunningState(bool running) {
   for (int command : kEditingCommands)
     EnableMenuItem(menu, static_cast<UINT>(command), MF_BYCOMMAND | (running ? MF_GRAYED : MF_ENABLED));
   EnableMenuItem(menu, CMD_PAUSE, MF_BYCOMMAND | (running ? MF_ENABLED : MF_GRAYED));
+  // properties hosting
+  if (g_properties) {
+    g_properties->SetRunning(running);
+    if (!running) g_properties->Refresh();
+  }
 }
 
 void MainWindow::OnGetDispInfo(NMLVDISPINFOW* info) {
