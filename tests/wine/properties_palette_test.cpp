@@ -82,8 +82,12 @@ class Editor {
   explicit Editor(const std::string& script) : process_(Process::Start(ProgramPath(), Wide("\"" + script + "\""))) {
     main_ = WaitForProcessWindow(process_.id(), L"Zelomat", kGuiWaitMs);
     if (!main_) return;
-    list_ = FindWindowExW(main_, nullptr, L"SysListView32", nullptr);
-    palette_ = FindWindowExW(main_, nullptr, L"ZeloProperties", nullptr);
+    // The window exists a moment before its grid and palette.
+    WaitUntil([&] {
+      list_ = FindWindowExW(main_, nullptr, L"SysListView32", nullptr);
+      palette_ = FindWindowExW(main_, nullptr, L"ZeloProperties", nullptr);
+      return list_ && palette_;
+    }, 5000);
     DWORD height = 0;
     row_h_ = GetZelomatNumber("Palettes\\Properties\\RowHeight", &height) && height > 6 ? static_cast<int>(height) : 19;
   }

@@ -30,6 +30,8 @@ constexpr wchar_t kCtrlEnterHint[] = L"(Press Ctrl+Enter to close field)";
 // message; a late one for an editor already closed is ignored.
 constexpr UINT kMsgCloseEditor = WM_APP + 40;
 constexpr int kEditorId = 100;
+constexpr wchar_t kPaletteProp[] = L"ZeloPalette";
+constexpr wchar_t kProcProp[] = L"ZeloPaletteProc";
 constexpr int kHelpLines = 4;
 constexpr int kMultiLineRows = 7;  // height of the multi-line editor in rows
 
@@ -80,8 +82,6 @@ struct PropertiesPalette::Impl {
   int edit_row = -1;
   bool multi_line = false;
   bool list = false;
-  WNDPROC edit_proc = nullptr;
-  WNDPROC inner_proc = nullptr;  // the edit inside an editable list
 
   // The tool button held down.
   const ToolInfo* pressed = nullptr;
@@ -166,6 +166,7 @@ struct PropertiesPalette::Impl {
   void ToggleAlternative(int row);
   void Record();
 
+  void Subclass(HWND control);
   void OpenEditor(int row);
   void CloseEditor(bool keep);
   void Apply(int row, const std::string& text);
@@ -601,10 +602,13 @@ void PropertiesPalette::Impl::Record() {
 // ---- the in-place editors ----
 
 LRESULT CALLBACK PropertiesPalette::Impl::EditorProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  // The editor (or the edit inside an editable list) carries the palette's Impl.
-  auto* self = reinterpret_cast<Impl*>(GetPropW(hwnd, L"ZeloPalette"));
-  if (!self) return DefWindowProcW(hwnd, msg, wp, lp);
-  const WNDPROC original = hwnd == self->edit ? self->edit_proc : self->inner_proc;
+  // The editor (or the edit inside an editable list) carries the palette's
+  // Impl and its own window procedure, which serves it to the end (its text
+  // is read after the palette has let it go).
+  auto* self = reinterpret_cast<Impl*>(GetPropW(hwnd, kPaletteProp));
+  const auto original = reinterpret_cast<WNDPROC>(GetPropW(hwnd, kProcProp));
+  if (!original) return DefWindowProcW(hwnd, msg, wp, lp);
+  if (!self || (hwnd != self->edit && GetParent(hwnd) != self->edit)) return CallWindowProcW(original, hwnd, msg, wp, lp);
   const bool control = GetKeyState(VK_CONTROL) < 0;
   switch (msg) {
     case WM_GETDLGCODE: return DLGC_WANTALLKEYS | CallWindowProcW(original, hwnd, msg, wp, lp);
@@ -627,10 +631,20 @@ LRESULT CALLBACK PropertiesPalette::Impl::EditorProc(HWND hwnd, UINT msg, WPARAM
         return 0;
       }
       break;
-    case WM_NCDESTROY: RemovePropW(hwnd, L"ZeloPalette"); break;
+    case WM_NCDESTROY:
+      RemovePropW(hwnd, kPaletteProp);
+      RemovePropW(hwnd, kProcProp);
+      SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original));
+      break;
     default: break;
   }
   return CallWindowProcW(original, hwnd, msg, wp, lp);
+}
+
+void PropertiesPalette::Impl::Subclass(HWND control) {
+  SetPropW(control, kPaletteProp, this);
+  SetPropW(control, kProcProp, reinterpret_cast<HANDLE>(GetWindowLongPtrW(control, GWLP_WNDPROC)));
+  SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&EditorProc));
 }
 
 void PropertiesPalette::Impl::OpenEditor(int row) {
@@ -688,12 +702,8 @@ void PropertiesPalette::Impl::OpenEditor(int row) {
   }
   edit = created;
   edit_row = row;
-  SetPropW(edit, L"ZeloPalette", this);
-  edit_proc = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&EditorProc)));
-  if (HWND inner = r->kind == KIND_LIST ? GetWindow(edit, GW_CHILD) : nullptr) {
-    SetPropW(inner, L"ZeloPalette", this);
-    inner_proc = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(inner, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&EditorProc)));
-  }
+  Subclass(edit);
+  if (HWND inner = r->kind == KIND_LIST ? GetWindow(edit, GW_CHILD) : nullptr) Subclass(inner);
   ShowWindow(edit, SW_SHOW);
   SetFocus(edit);
   if (r->kind == KIND_LIST && !ListTakesTypedValue(*r)) SendMessageW(edit, CB_SHOWDROPDOWN, TRUE, 0);
