@@ -8,7 +8,6 @@
 #include <string>
 #include <vector>
 
-#include "actions/shared/screen_capture_win.h"
 #include "tests/wine/harness_win.h"
 #include "tests/wine/windows_win.h"
 
@@ -61,13 +60,15 @@ void MouseInput(POINT screen, DWORD button) {
   SendInput(1, &i, sizeof i);
 }
 
-// With ZELO_SHOT_DIR set (a Windows folder), the window as the test left it
-// goes to NAME.bmp there, to be looked at.
-void Shot(HWND window, const char* name) {
+// With ZELO_SHOT_DIR set (a Windows folder), the test leaves NAME.ready
+// there and waits (at most ten seconds) until a screenshot taker outside
+// Wine has removed it: the screen then shows the palette as the test left it.
+void Shot(const char* name) {
   char dir[MAX_PATH] = {};
   if (GetEnvironmentVariableA("ZELO_SHOT_DIR", dir, MAX_PATH) == 0) return;
-  UpdateWindow(window);
-  zelo::CaptureToBitmapFile(window, nullptr, std::string(dir) + "\\" + name + ".bmp");
+  const std::string marker = std::string(dir) + "\\" + name + ".ready";
+  WriteTextFile(marker, name);
+  WaitUntil([&] { return !FileExists(marker); }, 10000);
 }
 
 std::string FileBytes(const std::string& path) {
@@ -164,7 +165,7 @@ TEST(PropertiesPalette, EditTypeTextUndoSaveAndReload) {
     HWND edit = e.WaitForFieldEditor();
     ASSERT_NE(edit, nullptr) << "no field editor opened on the Type step's text";
     SendMessageW(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"new words{enter}"));
-    Shot(e.main(), "properties_type");
+    Shot("properties_type");
     SetForegroundWindow(e.main());
     PressKeys({VK_CONTROL, VK_RETURN});  // closes the multi-line field
     ASSERT_TRUE(e.WaitForModified(true)) << "the edit did not mark the script";
@@ -209,11 +210,11 @@ TEST(PropertiesPalette, RunHiddenSwitchesItsOptionWord) {
   ASSERT_TRUE(e.WaitForModified(true));
   std::string saved = e.SaveAndRead(script);
   EXPECT_NE(saved.find("<options>Single,Hidden</options>"), std::string::npos) << saved;
+  Shot("properties_start");
   e.ClickValue(2);
   ASSERT_TRUE(e.WaitForModified(true));
   saved = e.SaveAndRead(script);
   EXPECT_NE(saved.find("<options>Single</options>"), std::string::npos) << saved;
-  Shot(e.main(), "properties_start");
 }
 
 // The window finder: pressed on its button, held, and released over the

@@ -68,6 +68,7 @@ struct PropertiesPalette::Impl {
   HFONT font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
   GdiObject<HFONT> bold;
   int font_height = 13;
+  int label_w = 120;
   int row_h = 19;
   int step = -1;
   PropertySheet sheet;
@@ -95,7 +96,13 @@ struct PropertiesPalette::Impl {
   }
   int HelpHeight() const { return kHelpLines * font_height + 10; }
   int GridBottom() const { return std::max(0, static_cast<int>(Client().bottom) - HelpHeight()); }
-  int LabelWidth() const { return std::max(60, static_cast<int>(Client().right) * 2 / 5); }
+  int LabelWidth() const { return label_w; }
+  // The label column fits the widest caption, up to a little over half the palette.
+  void MeasureLabels() {
+    int widest = 0;
+    for (const PropertyRow& r : sheet.rows) widest = std::max(widest, TextWidth(AnsiToWide(r.label.view()).c_str()));
+    label_w = std::clamp(widest + 10, 60, std::max(60, static_cast<int>(Client().right) * 55 / 100));
+  }
   int VisibleRows() const { return std::max(1, GridBottom() / row_h); }
   RECT RowRect(int row) const {
     const RECT c = Client();
@@ -284,6 +291,7 @@ LRESULT PropertiesPalette::Impl::Handle(UINT msg, WPARAM wp, LPARAM lp) {
 
 void PropertiesPalette::Impl::Layout() {
   if (edit) CloseEditor(true);
+  MeasureLabels();
   PlaceToolButtons();
   UpdateScrollBar();
   InvalidateRect(hwnd, nullptr, TRUE);
@@ -360,6 +368,7 @@ void PropertiesPalette::Impl::Rebuild(bool keep_focus) {
   const int rows = static_cast<int>(sheet.rows.size());
   focus = keep_focus && old_focus < rows - 1 ? old_focus : (rows > 1 ? 0 : -1);
   top = keep_focus ? std::min(top, std::max(0, rows - VisibleRows())) : 0;
+  MeasureLabels();
   PlaceToolButtons();
   UpdateScrollBar();
   InvalidateRect(hwnd, nullptr, TRUE);
@@ -444,7 +453,7 @@ void PropertiesPalette::Impl::PaintRow(HDC dc, int row) {
     RECT b = {alt.left + 2, alt.top + 3, alt.left + 2 + box, alt.top + 3 + box};
     DrawFrameControl(dc, &b, DFC_BUTTON,
                      DFCS_BUTTONCHECK | (AlternativeChecked(*s, r) ? DFCS_CHECKED : 0) |
-                         (editor.running() ? DFCS_INACTIVE : 0));
+                         (editor.running() || !AlternativeEnabled(*s, r) ? DFCS_INACTIVE : 0));
     RECT caption = alt;
     caption.left = b.right + 3;
     DrawTextW(dc, AnsiToWide(r.word.view()).c_str(), -1, &caption, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
@@ -585,6 +594,7 @@ void PropertiesPalette::Impl::ToggleAlternative(int row) {
   const PropertyRow* r = Row(row);
   const StepRecord* s = Step();
   if (!r || !s) return;
+  if (!AlternativeEnabled(*s, *r)) return;
   const bool on = !AlternativeChecked(*s, *r);
   ShowRefusal(editor.ApplyAlternative(step, *r, on, CommandGroup()));
   // Switched off, the field waits for the value the user types.
@@ -825,6 +835,10 @@ void PropertiesPalette::ResetRowHeight() {
 bool PropertiesPalette::EditorHasFocus() const {
   HWND focus = GetFocus();
   return impl_->edit && focus && (focus == impl_->edit || IsChild(impl_->edit, focus));
+}
+
+std::string PropertiesPalette::HelpTopic() const {
+  return impl_->sheet.help_topic ? impl_->sheet.help_topic : "";
 }
 
 }  // namespace zelo

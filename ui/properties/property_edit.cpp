@@ -1,6 +1,7 @@
 #include "ui/properties/property_edit.h"
 
 #include "base/text.h"
+#include "model/catalogue.h"
 #include "model/slot_captions.h"
 #include "model/undo.h"
 
@@ -119,6 +120,12 @@ bool RowChecked(const StepRecord& s, const PropertyRow& row) {
   return OptionWordOn(s.options.view(), row.word.view());
 }
 
+bool AlternativeEnabled(const StepRecord& s, const PropertyRow& row) {
+  if (!(row.tools & TOOL_ALTERNATIVE)) return false;
+  if (s.category != CAT_RUN_PROGRAM || row.field != FIELD_TIMEOUT) return true;
+  return OptionWordOn(s.options.view(), "Wait") || ContainsNoCase(s.action.view(), "Call Script");
+}
+
 std::string AlternativeText(const PropertyRow& row) {
   return row.value == kAlternativeEmpty ? std::string() : std::to_string(row.value);
 }
@@ -185,8 +192,9 @@ EditOutcome StepPropertyEditor::ApplyCheck(int step, const PropertyRow& row, boo
 }
 
 EditOutcome StepPropertyEditor::ApplyAlternative(int step, const PropertyRow& row, bool on, uint32_t group) {
-  if (!(row.tools & TOOL_ALTERNATIVE)) return EditOutcome::Refused;
-  if (!on) return running_ || !Step(step) ? EditOutcome::Refused : EditOutcome::Unchanged;
+  const StepRecord* s = Step(step);
+  if (!s || !AlternativeEnabled(*s, row)) return EditOutcome::Refused;
+  if (!on) return running_ ? EditOutcome::Refused : EditOutcome::Unchanged;
   return Store(step, row.field, AlternativeText(row), group);
 }
 

@@ -36,6 +36,9 @@ std::string WithOptionWord(std::string_view options, std::string_view word, bool
 // What a check-box row or an alternative check box shows.
 bool RowChecked(const StepRecord& step, const PropertyRow& row);
 bool AlternativeChecked(const StepRecord& step, const PropertyRow& row);
+// A program's "Wait Forever" means something only while the step waits for
+// the program: the box is offered then alone.
+bool AlternativeEnabled(const StepRecord& step, const PropertyRow& row);
 // The text an alternative stores in its field when switched on.
 std::string AlternativeText(const PropertyRow& row);
 

@@ -23,7 +23,7 @@ class RowList {
  public:
   explicit RowList(PropertySheet& sheet) : rows_(sheet.rows) {}
 
-  PropertyRow& Add(std::string_view label, int field, int kind, uint32_t tools = 0, std::string_view help = {}) {
+  PropertyRow& Add(std::string_view label, int field, int kind, uint32_t tools = 0, std::string_view help = "") {
     if (rows_.size() >= kMaxPropertyRows - 1) return spare_;
     rows_.emplace_back();
     PropertyRow& r = rows_.back();
@@ -34,26 +34,26 @@ class RowList {
     r.help = help;
     return r;
   }
-  void Text(std::string_view label, int field, uint32_t tools = 0, std::string_view help = {}) {
+  void Text(std::string_view label, int field, uint32_t tools = 0, std::string_view help = "") {
     Add(label, field, KIND_TEXT, tools, help);
   }
-  void Multi(std::string_view label, int field, std::string_view help = {}) {
+  void Multi(std::string_view label, int field, std::string_view help = "") {
     Add(label, field, KIND_MULTILINE, 0, help);
   }
-  void Number(std::string_view label, int field, std::string_view help = {}) { Add(label, field, KIND_NUMBER, 0, help); }
+  void Number(std::string_view label, int field, std::string_view help = "") { Add(label, field, KIND_NUMBER, 0, help); }
   // A number row whose check box stores `stored` (kAlternativeEmpty: an empty field).
   PropertyRow& NumberOr(std::string_view label, int field, std::string_view alternative, int stored,
-                        std::string_view help = {}, int kind = KIND_NUMBER) {
+                        std::string_view help = "", int kind = KIND_NUMBER) {
     PropertyRow& r = Add(label, field, kind, TOOL_ALTERNATIVE, help);
     r.word = alternative;
     r.value = stored;
     return r;
   }
-  void Check(std::string_view label, std::string_view word, std::string_view help = {}) {
+  void Check(std::string_view label, std::string_view word, std::string_view help = "") {
     Add(label, FIELD_OPTIONS, KIND_CHECK, 0, help).word = word;
   }
   void List(std::string_view label, int field, std::string_view items, uint32_t tools = 0,
-            std::string_view help = {}) {
+            std::string_view help = "") {
     Add(label, field, KIND_LIST, tools, help).word = items;
   }
   void Password(std::string_view label, int field) {

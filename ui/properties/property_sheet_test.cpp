@@ -185,6 +185,9 @@ TEST_F(PropertyEditing, AlternativesStoreWhatTheActionReadsForThem) {
   AddSteps({"Start", "Write/Create File", "Wait for Keypress"});
   const PropertyRow forever = *RowFor(Sheet(0), FIELD_TIMEOUT);
   step(0).timeout = "30";
+  // Without "Wait For Exit" the program is not waited for: no "Wait Forever".
+  EXPECT_EQ(editor.ApplyAlternative(0, forever, true, NextGroup()), EditOutcome::Refused);
+  step(0).options = "Single,Wait For Exit";
   EXPECT_FALSE(AlternativeChecked(step(0), forever));
   editor.ApplyAlternative(0, forever, true, NextGroup());
   EXPECT_EQ(step(0).timeout, "0");  // no time limit
