@@ -117,6 +117,26 @@ F LibraryFunction(const Library& library, const char* name) {
   return library ? reinterpret_cast<F>(reinterpret_cast<void*>(GetProcAddress(library.get(), name))) : nullptr;
 }
 
+// An ODBC handle from the driver manager loaded at run time (the program
+// does not link against it), freed through that manager's SQLFreeHandle.
+class OdbcHandle {
+ public:
+  using FreeHandleFn = short(WINAPI*)(short type, void* handle);
+  OdbcHandle(short type, FreeHandleFn free_handle) : type_(type), free_(free_handle) {}
+  ~OdbcHandle() {
+    if (h_ && free_) free_(type_, h_);
+  }
+  OdbcHandle(const OdbcHandle&) = delete;
+  OdbcHandle& operator=(const OdbcHandle&) = delete;
+  void* get() const { return h_; }
+  void** receive() { return &h_; }
+
+ private:
+  short type_;
+  FreeHandleFn free_;
+  void* h_ = nullptr;
+};
+
 // The owners below hold a resource for one scope and are neither copied nor moved.
 
 // A DC from GetDC (the screen's for no window). It goes back with ReleaseDC to

@@ -67,6 +67,8 @@ ZELO_SETTING(kWindowBottom, "Bottom")
 // The recent-file list, numbered from 1; the number is filled in.
 ZELO_SETTING(kRecentFilePattern, "RecentFile%d")
 inline constexpr int kRecentFiles = 9;
+// The Properties palette.
+ZELO_SETTING(kPropertiesRowHeight, "Palettes\\Properties\\RowHeight")
 
 // The main window, its grid and palettes (shell).
 ZELO_SETTING(kOnTop, "OnTop")

@@ -9,6 +9,7 @@
 #include <windows.h>
 
 #include <memory>
+#include <string>
 
 #include "model/workspace.h"
 
@@ -38,6 +39,9 @@ class PropertiesPalette {
   // True while one of the palette's editors has the keyboard: the main
   // window then leaves editing keys (Del, Ctrl+C, Ctrl+Z...) to it.
   bool EditorHasFocus() const;
+  // The help-file page of the shown step's category ("::/action_run.htm"),
+  // empty when no step is shown.
+  std::string HelpTopic() const;
 
  private:
   struct Impl;

@@ -1,0 +1,248 @@
+// The Properties palette of the real Zelomat.exe, used as a person would:
+// select a step in the grid, edit a field in the palette, undo, save.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+#include "tests/wine/harness_win.h"
+#include "tests/wine/windows_win.h"
+
+namespace {
+
+using namespace zelo::test;
+
+constexpr int kSaveCommand = 102;  // File > Save
+
+// Polls until the condition holds or ms have passed.
+template <typename F>
+bool WaitUntil(F condition, DWORD ms) {
+  const DWORD start = GetTickCount();
+  for (;;) {
+    if (condition()) return true;
+    if (GetTickCount() - start > ms) return false;
+    Sleep(20);
+  }
+}
+
+void Click(HWND window, int x, int y) {
+  PostMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+  PostMessageW(window, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+}
+
+void PressKeys(std::initializer_list<WORD> down_then_up) {
+  std::vector<INPUT> in;
+  for (WORD k : down_then_up) {
+    INPUT i = {};
+    i.type = INPUT_KEYBOARD;
+    i.ki.wVk = k;
+    in.push_back(i);
+  }
+  for (auto it = down_then_up.end(); it != down_then_up.begin();) {
+    INPUT i = {};
+    i.type = INPUT_KEYBOARD;
+    i.ki.wVk = *--it;
+    i.ki.dwFlags = KEYEVENTF_KEYUP;
+    in.push_back(i);
+  }
+  SendInput(static_cast<UINT>(in.size()), in.data(), sizeof(INPUT));
+}
+
+void MouseInput(POINT screen, DWORD button) {
+  INPUT i = {};
+  i.type = INPUT_MOUSE;
+  i.mi.dx = screen.x * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
+  i.mi.dy = screen.y * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
+  i.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | button;
+  SendInput(1, &i, sizeof i);
+}
+
+// With ZELO_SHOT_DIR set (a Windows folder), the test leaves NAME.ready
+// there and waits (at most ten seconds) until a screenshot taker outside
+// Wine has removed it: the screen then shows the palette as the test left it.
+void Shot(const char* name) {
+  char dir[MAX_PATH] = {};
+  if (GetEnvironmentVariableA("ZELO_SHOT_DIR", dir, MAX_PATH) == 0) return;
+  const std::string marker = std::string(dir) + "\\" + name + ".ready";
+  WriteTextFile(marker, name);
+  WaitUntil([&] { return !FileExists(marker); }, 10000);
+}
+
+std::string FileBytes(const std::string& path) {
+  std::string bytes;
+  ReadTextFile(path, &bytes);
+  return bytes;
+}
+
+// The editor with a script open: its window, grid and palette.
+class Editor {
+ public:
+  explicit Editor(const std::string& script) : process_(Process::Start(ProgramPath(), Wide("\"" + script + "\""))) {
+    main_ = WaitForProcessWindow(process_.id(), L"Zelomat", kGuiWaitMs);
+    if (!main_) return;
+    // The window exists a moment before its grid and palette.
+    WaitUntil([&] {
+      list_ = FindWindowExW(main_, nullptr, L"SysListView32", nullptr);
+      palette_ = FindWindowExW(main_, nullptr, L"ZeloProperties", nullptr);
+      return list_ && palette_;
+    }, 5000);
+    DWORD height = 0;
+    row_h_ = GetZelomatNumber("Palettes\\Properties\\RowHeight", &height) && height > 6 ? static_cast<int>(height) : 19;
+  }
+  ~Editor() {
+    if (main_) PostMessageW(main_, WM_CLOSE, 0, 0);
+    DWORD code = 0;
+    if (process_.valid() && !process_.Wait(5000, &code)) {
+      // A save question may hold the close up: the test already has its evidence.
+      process_.Kill();
+    }
+  }
+  bool ready() const { return main_ && list_ && palette_; }
+  HWND list() const { return list_; }
+  int row_height() const { return row_h_; }
+  HWND main() const { return main_; }
+  HWND palette() const { return palette_; }
+  std::wstring Title() const { return WindowText(main_); }
+
+  // Clicks the first step of the grid, just below its header.
+  void SelectFirstStep() {
+    RECT header = {};
+    GetWindowRect(FindWindowExW(list_, nullptr, L"SysHeader32", nullptr), &header);
+    Click(list_, 30, (header.bottom - header.top) + 4);
+  }
+  // Clicks the value cell of a palette row.
+  void ClickValue(int row) {
+    RECT rc;
+    GetClientRect(palette_, &rc);
+    Click(palette_, rc.right * 3 / 5, row * row_h_ + row_h_ / 2);
+  }
+  // The field editor the palette opened.
+  HWND WaitForFieldEditor() {
+    HWND edit = nullptr;
+    WaitUntil([&] { return (edit = FindWindowExW(palette_, nullptr, L"Edit", nullptr)) != nullptr; }, 5000);
+    return edit;
+  }
+  bool WaitForModified(bool modified) {
+    return WaitUntil([&] { return (Title().rfind(L"* ", 0) == 0) == modified; }, 5000);
+  }
+  // Saves over a removed file and returns what was written.
+  std::string SaveAndRead(const std::string& script) {
+    DeleteFileA(script.c_str());
+    PostMessageW(main_, WM_COMMAND, kSaveCommand, 0);
+    WaitUntil([&] { return FileExists(script); }, 5000);
+    return FileBytes(script);
+  }
+
+ private:
+  Process process_;
+  HWND main_ = nullptr;
+  HWND list_ = nullptr;
+  HWND palette_ = nullptr;
+  int row_h_ = 19;
+};
+
+TEST(PropertiesPalette, EditTypeTextUndoSaveAndReload) {
+  ScratchFolder dir;
+  const std::string script = dir.File("type.zxm");
+  ASSERT_TRUE(WriteTextFile(script, ScriptText(StepXml("Type", "", "old words") + StepXml("Comment", "", "end"))));
+  std::string expected;
+  {
+    Editor e(script);
+    ASSERT_TRUE(e.ready());
+    ASSERT_TRUE(WaitForTitle(e.main(), L"type.zxm - Zelomat", 5000));
+    // The file as the program writes it untouched; the edit changes the text alone.
+    const std::string before = e.SaveAndRead(script);
+    expected = before;
+    const std::size_t at = expected.find("old words");
+    ASSERT_NE(at, std::string::npos) << before;
+    expected.replace(at, 9, "new words{enter}");
+
+    e.SelectFirstStep();
+    e.ClickValue(0);  // "Text", a multi-line field
+    HWND edit = e.WaitForFieldEditor();
+    ASSERT_NE(edit, nullptr) << "no field editor opened on the Type step's text";
+    SendMessageW(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"new words{enter}"));
+    Shot("properties_type");
+    SetForegroundWindow(e.main());
+    PressKeys({VK_CONTROL, VK_RETURN});  // closes the multi-line field
+    ASSERT_TRUE(e.WaitForModified(true)) << "the edit did not mark the script";
+    EXPECT_EQ(FindWindowExW(e.palette(), nullptr, L"Edit", nullptr), nullptr);
+
+    PressKeys({VK_CONTROL, 'Z'});
+    ASSERT_TRUE(e.WaitForModified(false)) << "Ctrl+Z did not undo the edit";
+    EXPECT_EQ(e.SaveAndRead(script), before) << "undo left the step changed";
+
+    // Again, kept this time by leaving the field for another row, then saved.
+    e.ClickValue(0);
+    edit = e.WaitForFieldEditor();
+    ASSERT_NE(edit, nullptr);
+    SendMessageW(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"new words{enter}"));
+    e.ClickValue(2);  // the comment row (row 1 is the "No Formatting" box)
+    ASSERT_TRUE(e.WaitForModified(true));
+    HWND comment = e.WaitForFieldEditor();
+    ASSERT_NE(comment, nullptr);
+    SendMessageW(comment, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"not kept"));
+    PressKeys({VK_ESCAPE});  // Escape cancels the comment's edit
+    ASSERT_TRUE(WaitUntil([&] { return !FindWindowExW(e.palette(), nullptr, L"Edit", nullptr); }, 5000));
+    EXPECT_EQ(e.SaveAndRead(script), expected);
+  }
+  // Reopened and saved again, the file stays byte for byte the same.
+  Editor again(script);
+  ASSERT_TRUE(again.ready());
+  ASSERT_TRUE(WaitForTitle(again.main(), L"type.zxm - Zelomat", 5000));
+  EXPECT_EQ(again.SaveAndRead(script), expected);
+}
+
+TEST(PropertiesPalette, RunHiddenSwitchesItsOptionWord) {
+  ScratchFolder dir;
+  const std::string script = dir.File("start.zxm");
+  ASSERT_TRUE(WriteTextFile(script, ScriptText("<step>\r\n\t<action>Start</action>\r\n\t<text>notepad.exe</text>\r\n"
+                                               "\t<options>Single</options>\r\n</step>\r\n")));
+  Editor e(script);
+  ASSERT_TRUE(e.ready());
+  e.SelectFirstStep();
+  // Rows: "Program/Document", "Activate if Already Running", "Run Hidden".
+  ASSERT_TRUE(WaitForTitle(e.main(), L"start.zxm - Zelomat", 5000));
+  e.ClickValue(2);
+  ASSERT_TRUE(e.WaitForModified(true));
+  std::string saved = e.SaveAndRead(script);
+  EXPECT_NE(saved.find("<options>Single,Hidden</options>"), std::string::npos) << saved;
+  Shot("properties_start");
+  e.ClickValue(2);
+  ASSERT_TRUE(e.WaitForModified(true));
+  saved = e.SaveAndRead(script);
+  EXPECT_NE(saved.find("<options>Single</options>"), std::string::npos) << saved;
+}
+
+// The window finder: pressed on its button, held, and released over the
+// grid, it names the program's window by its title (the step's options).
+TEST(PropertiesPalette, WindowFinderNamesTheWindowReleasedOver) {
+  ScratchFolder dir;
+  const std::string script = dir.File("finder.zxm");
+  ASSERT_TRUE(WriteTextFile(script, ScriptText("<step>\r\n\t<action>Activate</action>\r\n\t<options>Title</options>\r\n"
+                                               "\t<timeout>3</timeout>\r\n</step>\r\n")));
+  Editor e(script);
+  ASSERT_TRUE(e.ready());
+  ASSERT_TRUE(WaitForTitle(e.main(), L"finder.zxm - Zelomat", 5000));
+  e.SelectFirstStep();
+  RECT rc;
+  GetClientRect(e.palette(), &rc);
+  POINT button = {rc.right - 6, e.row_height() / 2};  // "Match Criteria": its one tool at the end of the row
+  ClientToScreen(e.palette(), &button);
+  GetWindowRect(e.list(), &rc);
+  const POINT grid = {(rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2};
+  SetForegroundWindow(e.main());
+  MouseInput(button, 0);
+  MouseInput(button, MOUSEEVENTF_LEFTDOWN);
+  MouseInput({(button.x + grid.x) / 2, (button.y + grid.y) / 2}, 0);
+  MouseInput(grid, 0);
+  MouseInput(grid, MOUSEEVENTF_LEFTUP);
+  ASSERT_TRUE(e.WaitForModified(true)) << "the finder wrote nothing";
+  const std::string saved = e.SaveAndRead(script);
+  EXPECT_NE(saved.find("<text>finder.zxm - Zelomat</text>"), std::string::npos) << saved;
+}
+
+}  // namespace
