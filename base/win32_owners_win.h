@@ -10,6 +10,12 @@
 
 #include <utility>
 
+// WinINet's closing call, declared here rather than through <wininet.h>,
+// which cannot share a source file with <winhttp.h>.
+extern "C" __declspec(dllimport) BOOL WINAPI InternetCloseHandle(void* internet);
+// Winsock's, for the same reason: <winsock2.h> must come before <windows.h>.
+extern "C" __declspec(dllimport) int WINAPI closesocket(UINT_PTR socket);
+
 namespace zelo {
 
 // A handle of a kind that one call closes. Null and INVALID_HANDLE_VALUE both
@@ -61,6 +67,8 @@ struct CoTaskMemory { void operator()(void* p) const { CoTaskMemFree(p); } };
 struct Menu { void operator()(HMENU h) const { DestroyMenu(h); } };
 struct Window { void operator()(HWND h) const { DestroyWindow(h); } };
 struct MappedView { void operator()(void* p) const { UnmapViewOfFile(p); } };
+struct Internet { void operator()(void* h) const { InternetCloseHandle(h); } };
+struct Socket { void operator()(UINT_PTR s) const { closesocket(s); } };
 }  // namespace closing
 
 // Process, thread, token, event, file, snapshot.
@@ -88,6 +96,10 @@ template <typename T>
 using CoTaskMemory = Owned<T*, closing::CoTaskMemory>;
 // A view of a file mapping (MapViewOfFile).
 using MappedView = Owned<void*, closing::MappedView>;
+// A WinINet session, connection or request (HINTERNET).
+using InternetHandle = Owned<void*, closing::Internet>;
+// A Winsock socket (SOCKET); INVALID_SOCKET, all bits set, reads as none.
+using SocketHandle = Owned<UINT_PTR, closing::Socket>;
 
 inline RegistryKey OpenRegistryKey(HKEY root, const wchar_t* path, REGSAM access) {
   RegistryKey key;
