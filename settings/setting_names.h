@@ -68,6 +68,15 @@ ZELO_SETTING(kWindowBottom, "Bottom")
 ZELO_SETTING(kRecentFilePattern, "RecentFile%d")
 inline constexpr int kRecentFiles = 9;
 
+// The Options sheet, the file association and the update check.
+ZELO_SETTING(kLastTab, "LastTab")
+ZELO_SETTING(kDefaultLoadAction, "DefaultLoadAction")
+ZELO_SETTING(kAutoUpdate, "AutoUpdate")
+ZELO_SETTING(kAutoUpdateLastCheck, "AutoUpdateLastCheck")
+// The version file's address, and the page a newer version is found on.
+ZELO_SETTING(kUpdateAddress, "UpdateAddress")
+ZELO_SETTING(kUpdateDownloadPage, "UpdateDownloadPage")
+
 #undef ZELO_SETTING
 
 }  // namespace zelo::setting

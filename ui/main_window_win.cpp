@@ -9,6 +9,7 @@
 #include "engine/exit_code.h"
 #include "expr/variable_store.h"
 #include "settings/settings.h"
+#include "ui/options/options_sheet_win.h"
 
 namespace zelo {
 
@@ -235,6 +236,8 @@ bool MainWindow::OnCommand(int command) {
       return true;
     case CMD_PAUSE_FORCE: engine.StopRun(slot, StopHow::PauseConfirm); return true;
     case CMD_EXIT: OnClose(); return true;
+    // Options sheet and update check, until the command table lands (the shell's version wins at merge).
+    case 411: if (ShowOptionsSheet(hwnd_)) RefreshList(); return true; case 412: CheckForUpdatesCommand(hwnd_); return true;
     default: return false;
   }
 }
