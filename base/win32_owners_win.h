@@ -11,6 +11,12 @@
 
 #include <utility>
 
+// WinINet's closing call, declared here rather than through <wininet.h>,
+// which cannot share a source file with <winhttp.h>.
+extern "C" __declspec(dllimport) BOOL WINAPI InternetCloseHandle(void* internet);
+// Winsock's, for the same reason: <winsock2.h> must come before <windows.h>.
+extern "C" __declspec(dllimport) int WINAPI closesocket(UINT_PTR socket);
+
 namespace zelo {
 
 // A handle of a kind that one call closes. Null and INVALID_HANDLE_VALUE both
@@ -63,6 +69,8 @@ struct Menu { void operator()(HMENU h) const { DestroyMenu(h); } };
 struct Window { void operator()(HWND h) const { DestroyWindow(h); } };
 struct MappedView { void operator()(void* p) const { UnmapViewOfFile(p); } };
 struct ImageList { void operator()(HIMAGELIST h) const { ImageList_Destroy(h); } };
+struct Internet { void operator()(void* h) const { InternetCloseHandle(h); } };
+struct Socket { void operator()(UINT_PTR s) const { closesocket(s); } };
 }  // namespace closing
 
 // Process, thread, token, event, file, snapshot.
@@ -92,6 +100,10 @@ using CoTaskMemory = Owned<T*, closing::CoTaskMemory>;
 using MappedView = Owned<void*, closing::MappedView>;
 // An image list of the program's own pictures (toolbar buttons, grid rows).
 using OwnedImageList = Owned<HIMAGELIST, closing::ImageList>;
+// A WinINet session, connection or request (HINTERNET).
+using InternetHandle = Owned<void*, closing::Internet>;
+// A Winsock socket (SOCKET); INVALID_SOCKET, all bits set, reads as none.
+using SocketHandle = Owned<UINT_PTR, closing::Socket>;
 
 inline RegistryKey OpenRegistryKey(HKEY root, const wchar_t* path, REGSAM access) {
   RegistryKey key;

@@ -82,6 +82,15 @@ ZELO_SETTING(kOutputFontSize, "Palettes\\Output\\FontSize")
 ZELO_SETTING(kOutputFontItalic, "Palettes\\Output\\Font_Italic")
 ZELO_SETTING(kOutputFontWeight, "Palettes\\Output\\Font_Weight")
 
+// The Options sheet, the file association and the update check.
+ZELO_SETTING(kLastTab, "LastTab")
+ZELO_SETTING(kDefaultLoadAction, "DefaultLoadAction")
+ZELO_SETTING(kAutoUpdate, "AutoUpdate")
+ZELO_SETTING(kAutoUpdateLastCheck, "AutoUpdateLastCheck")
+// The version file's address, and the page a newer version is found on.
+ZELO_SETTING(kUpdateAddress, "UpdateAddress")
+ZELO_SETTING(kUpdateDownloadPage, "UpdateDownloadPage")
+
 #undef ZELO_SETTING
 
 }  // namespace zelo::setting

@@ -1,8 +1,6 @@
 #include <windows.h>
 #include <shlobj.h>
 
-#include <cstdio>
-
 #include "actions/files/file_association.h"
 #include "base/ansi_text_win.h"
 #include "base/system_error_win.h"
@@ -40,40 +38,14 @@ void DeleteObsoleteKeys() {
   }
 }
 
-std::string Format(const char* format, const std::string& a) {
-  char buf[1200];
-  std::snprintf(buf, sizeof buf, format, a.c_str());
-  return buf;
-}
-
 }  // namespace
 
-bool RegisterFileAssociation(const std::string& program, const std::string& extension,
-                             const std::string& description, unsigned verbs, std::string* error) {
-  const std::string ext = !extension.empty() && extension[0] == '.' ? extension : "." + extension;
+bool RegisterFileAssociation(const FileAssociation& association, std::string* error) {
   DeleteObsoleteKeys();
-  const std::string document = Format("%s File", description);
-  char icon[1200];
-  std::snprintf(icon, sizeof icon, "\"%s\",%d", program.c_str(), 0);
-  bool ok = SetClassValue(ext, "", document, error) && SetClassValue(ext + "\\ShellNew", "NULLFile", "", error) &&
-            SetClassValue(document, "", document, error) &&
-            SetClassValue(document + "\\DefaultIcon", "", icon, error);
-  struct Verb {
-    unsigned bit;
-    const char* key;
-    const char* label;
-    const char* command;
-  };
-  const Verb kVerbs[] = {
-      {kVerbOpen, "Open", "&Open", "\"%s\" \"%%1\""},
-      {kVerbEdit, "Edit", "&Edit", "\"%s\" /e \"%%1\""},
-      {kVerbRun, "Run", "&Run", "\"%s\" /r \"%%1\""},
-      {kVerbRunInZelomat, "Run in Zelomat", "Run in &Zelomat", "\"%s\" /v \"%%1\""},
-  };
-  for (const Verb& v : kVerbs) {
-    if (!ok || !(verbs & v.bit)) continue;
-    const std::string key = document + "\\shell\\" + v.key;
-    ok = SetClassValue(key, "", v.label, error) && SetClassValue(key + "\\command", "", Format(v.command, program), error);
+  bool ok = true;
+  for (const ClassValue& v : AssociationValues(association)) {
+    ok = SetClassValue(v.key, v.name, v.value, error);
+    if (!ok) break;
   }
   SHChangeNotify(SHCNE_ASSOCCHANGED, SHCNF_IDLIST, nullptr, nullptr);
   return ok;

@@ -11,7 +11,11 @@ FileOutcome SetFileAssociationStep(const FileStepInputs& in) {
   if (in.path.empty()) return FileFailure("No program provided");
   if (in.value2.empty() || in.value2 == ".") return FileFailure("No file extension provided");
   std::string error;
-  if (!RegisterFileAssociation(in.path, in.value2, in.text, kVerbOpen, &error))
+  FileAssociation association;
+  association.program = in.path;
+  association.extension = in.value2;
+  association.description = in.text;
+  if (!RegisterFileAssociation(association, &error))
     return FileFailuref("Unable to set the file association: %s", error.c_str());
   return FileOutcome();
 }

@@ -7,8 +7,7 @@
 
 namespace zelo {
 
-bool RegisterFileAssociation(const std::string&, const std::string&, const std::string&, unsigned,
-                             std::string* error) {
+bool RegisterFileAssociation(const FileAssociation&, std::string* error) {
   if (error) *error = "File associations are not available on this system";
   return false;
 }

@@ -6,6 +6,8 @@
 
 #include <string>
 
+#include "actions/files/file_association.h"
+
 namespace zelo {
 
 enum class OptionsPage : int { General = 0, RunOptions, ColorsFonts, UiStyle, Logging, Files, Last };
@@ -15,8 +17,8 @@ enum class OptionsPage : int { General = 0, RunOptions, ColorsFonts, UiStyle, Lo
 bool ShowOptionsSheet(HWND owner, OptionsPage page = OptionsPage::Last);
 
 // The ".zxm" file association of the program at program_path, with the
-// chosen verbs; false with *error set when the registry refused it.
-enum AssociationVerb : unsigned { kVerbOpen = 1, kVerbEdit = 2, kVerbRun = 4, kVerbRunInZelomat = 8, kAllVerbs = 15 };
+// chosen verbs (AssociationVerb bits, kAllVerbs at the first start); false
+// with *error set when the registry refused it.
 bool RegisterFileAssociation(const std::string& program_path, unsigned verbs, int icon_index, std::string* error);
 
 // "Check Web for Updates..." (interactive) and the automatic check at
