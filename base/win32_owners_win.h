@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <commctrl.h>
 #include <objbase.h>
 #include <winsvc.h>
 
@@ -61,6 +62,7 @@ struct CoTaskMemory { void operator()(void* p) const { CoTaskMemFree(p); } };
 struct Menu { void operator()(HMENU h) const { DestroyMenu(h); } };
 struct Window { void operator()(HWND h) const { DestroyWindow(h); } };
 struct MappedView { void operator()(void* p) const { UnmapViewOfFile(p); } };
+struct ImageList { void operator()(HIMAGELIST h) const { ImageList_Destroy(h); } };
 }  // namespace closing
 
 // Process, thread, token, event, file, snapshot.
@@ -88,6 +90,9 @@ template <typename T>
 using CoTaskMemory = Owned<T*, closing::CoTaskMemory>;
 // A view of a file mapping (MapViewOfFile).
 using MappedView = Owned<void*, closing::MappedView>;
+// An image list the program made (tree and list icons); a control it is
+// given to does not destroy it.
+using ImageList = Owned<HIMAGELIST, closing::ImageList>;
 
 inline RegistryKey OpenRegistryKey(HKEY root, const wchar_t* path, REGSAM access) {
   RegistryKey key;
@@ -269,6 +274,25 @@ class ComRef {
 
  private:
   T* p_ = nullptr;
+};
+
+// A block of memory inside another process, for the controls whose messages
+// carry pointers that the system does not carry across processes (tree and
+// list views): tests read another program's controls through it.
+class RemoteMemory {
+ public:
+  RemoteMemory(HANDLE process, SIZE_T size)
+      : process_(process), p_(VirtualAllocEx(process, nullptr, size, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE)) {}
+  ~RemoteMemory() {
+    if (p_) VirtualFreeEx(process_, p_, 0, MEM_RELEASE);
+  }
+  RemoteMemory(const RemoteMemory&) = delete;
+  RemoteMemory& operator=(const RemoteMemory&) = delete;
+  void* get() const { return p_; }
+
+ private:
+  HANDLE process_;
+  void* p_;
 };
 
 }  // namespace zelo

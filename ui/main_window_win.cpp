@@ -9,6 +9,10 @@
 #include "engine/exit_code.h"
 #include "expr/variable_store.h"
 #include "settings/settings.h"
+#include "settings/setting_names.h"
+#include "ui/dialogs/editor_dialogs_win.h"
+#include "ui/palettes/actions_palette_win.h"
+#include "ui/palettes/variables_palette_win.h"
 
 namespace zelo {
 
@@ -31,6 +35,99 @@ constexpr int kOutputTrimMargin = 1000;
 // Commands disabled while a run is active (Pause is the other way round).
 constexpr int kEditingCommands[] = {CMD_NEW,  CMD_OPEN, CMD_SAVE,          CMD_SAVE_AS,
                                     CMD_CLOSE, CMD_RUN, CMD_RUN_FROM_HERE, CMD_RUN_SINGLE_STEP};
+}  // namespace
+
+// --- dialogs hosting (temporary, until the new main window lands) ---
+// The Actions and Variables palettes beside the grid and the commands of the
+// editor's dialogs, so that they can be tried in the real program. The new
+// main window replaces all of this with its command table and docking.
+enum HostedCommand : int {
+  HOST_FIND = 900, HOST_FIND_NEXT, HOST_FIND_PREVIOUS, HOST_GO_TO_STEP, HOST_VIEW_XML, HOST_CUSTOM_TAGS,
+  HOST_FILE_PROPERTIES, HOST_OPEN_LOGFILE, HOST_MAIN_WINDOWS, HOST_POPUPS, HOST_ALL_WINDOWS, HOST_HELP,
+  HOST_STARTUP_OPTIONS, HOST_ABOUT, HOST_NEW_STEP, HOST_COLLAPSE_TREE, HOST_EXPAND_TREE,
+};
+constexpr UINT_PTR kVariablesTimerId = 900;
+constexpr int kPaletteWidth = 230;
+
+struct DialogsHosting {
+  ActionsPalette actions;
+  VariablesPalette variables;
+  DialogsHosting(Workspace& ws, std::function<std::vector<int>()> rows) : actions(ws, std::move(rows)) {}
+
+  static void AppendMenus(HMENU bar) {
+    HMENU edit = CreatePopupMenu();
+    AppendMenuW(edit, MF_STRING, HOST_FIND, L"&Find...\tCtrl+F");
+    AppendMenuW(edit, MF_STRING, HOST_FIND_NEXT, L"Find Ne&xt\tF3");
+    AppendMenuW(edit, MF_STRING, HOST_FIND_PREVIOUS, L"Find Pre&vious\tShift+F3");
+    AppendMenuW(edit, MF_STRING, HOST_GO_TO_STEP, L"&Go to Step...\tCtrl+G");
+    AppendMenuW(edit, MF_SEPARATOR, 0, nullptr);
+    AppendMenuW(edit, MF_STRING, HOST_CUSTOM_TAGS, L"Custom XML &Tags");
+    AppendMenuW(edit, MF_STRING, HOST_FILE_PROPERTIES, L"Propert&ies");
+    AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(edit), L"&Edit");
+    HMENU step = CreatePopupMenu();
+    AppendMenuW(step, MF_STRING, HOST_NEW_STEP, L"&New");
+    AppendMenuW(step, MF_STRING, HOST_VIEW_XML, L"View &XML");
+    AppendMenuW(step, MF_STRING, HOST_COLLAPSE_TREE, L"&Collapse Actions Tree");
+    AppendMenuW(step, MF_STRING, HOST_EXPAND_TREE, L"E&xpand Actions Tree");
+    AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(step), L"&Step");
+    HMENU tools = CreatePopupMenu();
+    AppendMenuW(tools, MF_STRING, HOST_OPEN_LOGFILE, L"Open &Logfile");
+    AppendMenuW(tools, MF_STRING, HOST_MAIN_WINDOWS, L"Display &Main Program Windows");
+    AppendMenuW(tools, MF_STRING, HOST_POPUPS, L"Display &Popup Windows");
+    AppendMenuW(tools, MF_STRING, HOST_ALL_WINDOWS, L"Display All &Windows && Controls");
+    AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(tools), L"&Tools");
+    HMENU help = CreatePopupMenu();
+    AppendMenuW(help, MF_STRING, HOST_HELP, L"&Help Reference\tF1");
+    AppendMenuW(help, MF_STRING, HOST_STARTUP_OPTIONS, L"Startup &Options");
+    AppendMenuW(help, MF_STRING, HOST_ABOUT, L"&About Zelomat");
+    AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(help), L"&Help");
+  }
+  static void AddAccelerators(std::vector<ACCEL>& keys) {
+    keys.push_back({FVIRTKEY | FCONTROL, 'F', HOST_FIND});
+    keys.push_back({FVIRTKEY, VK_F3, HOST_FIND_NEXT});
+    keys.push_back({FVIRTKEY | FSHIFT, VK_F3, HOST_FIND_PREVIOUS});
+    keys.push_back({FVIRTKEY | FCONTROL, 'G', HOST_GO_TO_STEP});
+    keys.push_back({FVIRTKEY, VK_F1, HOST_HELP});
+  }
+  bool Create(HWND main) {
+    if (!actions.Create(main) || !variables.Create(main)) return false;
+    SetTimer(main, kVariablesTimerId, 5000, nullptr);
+    return true;
+  }
+  // The palettes take a column on the left; returns its width.
+  int Layout(int height) {
+    MoveWindow(actions.hwnd(), 0, 0, kPaletteWidth, height * 2 / 3, TRUE);
+    MoveWindow(variables.hwnd(), 0, height * 2 / 3, kPaletteWidth, height - height * 2 / 3, TRUE);
+    return kPaletteWidth;
+  }
+  bool OnCommand(HWND main, Workspace& ws, int command, const std::vector<int>& rows) {
+    switch (command) {
+      case HOST_FIND: FindCommand(main, ws, FindHow::Dialog, rows); return true;
+      case HOST_FIND_NEXT: FindCommand(main, ws, FindHow::Next, rows); return true;
+      case HOST_FIND_PREVIOUS: FindCommand(main, ws, FindHow::Previous, rows); return true;
+      case HOST_GO_TO_STEP: GoToStepCommand(main, ws); return true;
+      case HOST_VIEW_XML: ViewXmlCommand(main, ws, rows); return true;
+      case HOST_CUSTOM_TAGS: CustomXmlTagsCommand(main, ws); return true;
+      case HOST_FILE_PROPERTIES: FilePropertiesCommand(main, ws); return true;
+      case HOST_OPEN_LOGFILE: OpenLogfileCommand(main); return true;
+      case HOST_MAIN_WINDOWS: WindowListCommand(main, WindowListKind::MainWindows); return true;
+      case HOST_POPUPS: WindowListCommand(main, WindowListKind::Popups); return true;
+      case HOST_ALL_WINDOWS: WindowListCommand(main, WindowListKind::AllWithControls); return true;
+      case HOST_HELP: HelpCommand(main); return true;
+      case HOST_STARTUP_OPTIONS: StartupOptionsCommand(main); return true;
+      case HOST_ABOUT: AboutCommand(main); return true;
+      case HOST_NEW_STEP:
+        actions.ShowHint("\n    To add a new step, drag or double-click    \n    an action in the Actions tree \n", 3000);
+        return true;
+      case HOST_COLLAPSE_TREE: actions.SetAllExpanded(false); return true;
+      case HOST_EXPAND_TREE: actions.SetAllExpanded(true); return true;
+      default: return false;
+    }
+  }
+};
+// --- end of dialogs hosting ---
+
+namespace {
 
 HMENU BuildMenu() {
   HMENU bar = CreateMenu();
@@ -49,6 +146,7 @@ HMENU BuildMenu() {
   AppendMenuW(run, MF_STRING, CMD_RUN_SINGLE_STEP, L"Run &Single Step\tF7");
   AppendMenuW(run, MF_STRING, CMD_PAUSE, L"&Pause");
   AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(run), L"&Run");
+  DialogsHosting::AppendMenus(bar);  // dialogs hosting (temporary)
   return bar;
 }
 
@@ -59,7 +157,9 @@ HACCEL BuildAccelerators() {
       {FVIRTKEY, VK_F6, CMD_RUN_FROM_HERE},          {FVIRTKEY, VK_F7, CMD_RUN_SINGLE_STEP},
       {FVIRTKEY | FCONTROL, VK_PAUSE, CMD_PAUSE_FORCE},
   };
-  return CreateAcceleratorTableW(keys, static_cast<int>(sizeof keys / sizeof keys[0]));
+  std::vector<ACCEL> all(std::begin(keys), std::end(keys));
+  DialogsHosting::AddAccelerators(all);  // dialogs hosting (temporary)
+  return CreateAcceleratorTableW(all.data(), static_cast<int>(all.size()));
 }
 
 // The text a grid row shows for a step: the comment of a "Comment" step, else
@@ -71,10 +171,13 @@ std::string RowDetails(const StepRecord& s) {
   return t;
 }
 
+
 }  // namespace
 
 MainWindow::MainWindow()
     : run_display_(kOutputMaxLines), seam_(this), workspace_(&seam_), run_(*this, workspace_) {}
+
+MainWindow::~MainWindow() = default;
 
 bool MainWindow::Create(HINSTANCE instance, const MainWindowPlacement& placement, bool hidden, int show) {
   INITCOMMONCONTROLSEX icc = {sizeof icc, ICC_LISTVIEW_CLASSES | ICC_TAB_CLASSES | ICC_BAR_CLASSES};
@@ -141,6 +244,9 @@ bool MainWindow::CreateChildren() {
     c.cx = columns[i].width;
     ListView_InsertColumn(list_, i, &c);
   }
+  // dialogs hosting (temporary)
+  dialogs_ = std::make_unique<DialogsHosting>(workspace_, [this] { return SelectedRows(); });
+  if (!dialogs_->Create(hwnd_)) return false;
   Layout();
   return true;
 }
@@ -155,9 +261,11 @@ void MainWindow::Layout() {
   int w = rc.right, h = rc.bottom - status_h;
   int tab_h = 26;
   int out_h = h > 3 * kOutputHeight ? kOutputHeight : h / 4;
-  MoveWindow(tabs_, 0, 0, w, tab_h, TRUE);
-  MoveWindow(list_, 0, tab_h, w, h - tab_h - out_h, TRUE);
-  MoveWindow(output_, 0, h - out_h, w, out_h, TRUE);
+  const int left = dialogs_ ? dialogs_->Layout(h) : 0;  // dialogs hosting (temporary)
+  w -= left;
+  MoveWindow(tabs_, left, 0, w, tab_h, TRUE);
+  MoveWindow(list_, left, tab_h, w, h - tab_h - out_h, TRUE);
+  MoveWindow(output_, left, h - out_h, w, out_h, TRUE);
 }
 
 int MainWindow::RunMessageLoop() {
@@ -207,6 +315,10 @@ LRESULT MainWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
         SendMessageW(hwnd_, WM_COMMAND, CMD_PAUSE_FORCE, 0);
         return 0;
       }
+      if (wp == kVariablesTimerId && dialogs_) {  // dialogs hosting (temporary)
+        dialogs_->variables.Reload();
+        return 0;
+      }
       break;
     case kMsgRunOnMainThread:
       (*reinterpret_cast<const std::function<void()>*>(lp))();
@@ -235,7 +347,9 @@ bool MainWindow::OnCommand(int command) {
       return true;
     case CMD_PAUSE_FORCE: engine.StopRun(slot, StopHow::PauseConfirm); return true;
     case CMD_EXIT: OnClose(); return true;
-    default: return false;
+    default:
+      // dialogs hosting (temporary): editing commands wait for the end of a run
+      return dialogs_ && !engine.RunActive() && dialogs_->OnCommand(hwnd_, workspace_, command, SelectedRows());
   }
 }
 
@@ -250,6 +364,7 @@ void MainWindow::OnClose() {
   // "ResetUserVariables": the variables go with the last instance that used them.
   RunSystem& system = run_.engine().system();
   if (ReadSetting(kResetUserVariablesSetting) != 0 && !system.OtherInstanceRunning()) system.DeleteAllUserVariables();
+  if (dialogs_) dialogs_->actions.SaveFolderStates();  // dialogs hosting (temporary)
   DestroyWindow(hwnd_);
 }
 
@@ -268,6 +383,7 @@ void MainWindow::SetRunningState(bool running) {
   for (int command : kEditingCommands)
     EnableMenuItem(menu, static_cast<UINT>(command), MF_BYCOMMAND | (running ? MF_GRAYED : MF_ENABLED));
   EnableMenuItem(menu, CMD_PAUSE, MF_BYCOMMAND | (running ? MF_ENABLED : MF_GRAYED));
+  if (dialogs_) dialogs_->actions.SetRunning(running);  // dialogs hosting (temporary)
 }
 
 void MainWindow::OnGetDispInfo(NMLVDISPINFOW* info) {

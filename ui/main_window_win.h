@@ -6,6 +6,7 @@
 #include <commctrl.h>
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -32,6 +33,7 @@ inline constexpr UINT kRunDisplayMs = 33;
 class MainWindow {
  public:
   MainWindow();
+  ~MainWindow();
   // Creates the window at the placement; a hidden window is never shown
   // (a hidden command-line run), otherwise it is shown with `show`.
   bool Create(HINSTANCE instance, const MainWindowPlacement& placement, bool hidden, int show);
@@ -90,6 +92,9 @@ class MainWindow {
   MainRun run_;  // after the workspace: its run thread uses the slots
   bool closing_ = false;
   std::wstring cell_;  // keeps the text handed to the list view alive
+  // --- dialogs hosting (temporary, until the new main window lands) ---
+  std::unique_ptr<struct DialogsHosting> dialogs_;
+  // --- end of dialogs hosting ---
 };
 
 }  // namespace zelo
