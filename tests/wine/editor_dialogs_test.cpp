@@ -224,6 +224,28 @@ void Click(POINT at, int times) {
   }
 }
 
+// Presses the button at from, moves in steps as a hand would (the tree only
+// starts a drag once the pointer has left a small square), releases at to.
+void Drag(POINT from, POINT to) {
+  SetCursorPos(from.x, from.y);
+  INPUT down = {};
+  down.type = INPUT_MOUSE;
+  down.mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+  SendInput(1, &down, sizeof down);
+  for (int i = 1; i <= 10; ++i) {
+    Sleep(20);  // the pace of a hand: each move is its own message
+    SetCursorPos(from.x + (to.x - from.x) * i / 10, from.y + (to.y - from.y) * i / 10);
+    INPUT move = {};
+    move.type = INPUT_MOUSE;
+    move.mi.dwFlags = MOUSEEVENTF_MOVE;
+    SendInput(1, &move, sizeof move);
+  }
+  INPUT up = {};
+  up.type = INPUT_MOUSE;
+  up.mi.dwFlags = MOUSEEVENTF_LEFTUP;
+  SendInput(1, &up, sizeof up);
+}
+
 std::string Comments(int n, int needle_at) {
   std::string steps;
   for (int i = 0; i < n; ++i)
@@ -258,7 +280,7 @@ std::wstring TakeBox(DWORD pid, const wchar_t* caption) {
   return text;
 }
 
-TEST(EditorDialogs, DoubleClickInTheActionsTreeInsertsBeforeTheSelectedStep) {
+TEST(EditorDialogs, DoubleClickAndDragFromTheActionsTreeInsertSteps) {
   zelo::test::ScratchFolder dir;
   const std::string script = dir.File("insert.zxm");
   // The grid shows the new step; saving it is the main window's part.
@@ -292,6 +314,17 @@ TEST(EditorDialogs, DoubleClickInTheActionsTreeInsertsBeforeTheSelectedStep) {
 
   EXPECT_EQ(editor.CellText(1, 1), L"Delay");
   EXPECT_EQ(editor.CellText(2, 1), L"Comment");
+
+  // Dragged onto the last row, the action goes in before it.
+  HTREEITEM pixel = editor.FindItem(wait_folder, L"Wait for Pixel");
+  ASSERT_NE(pixel, nullptr);
+  *reinterpret_cast<HTREEITEM*>(&item_rect) = pixel;
+  ASSERT_TRUE(editor.ScreenCentre(editor.tree(), TVM_GETITEMRECT, TRUE, item_rect, &at));
+  ASSERT_TRUE(editor.ScreenCentre(editor.grid(), LVM_GETITEMRECT, 3, bounds, &row));
+  Drag(at, row);
+  ASSERT_TRUE(WaitFor([&] { return editor.Rows() == 5; }, 5000)) << "the drop inserted nothing";
+  EXPECT_EQ(editor.CellText(3, 1), L"Wait for Pixel");
+  EXPECT_EQ(editor.CellText(4, 1), L"Comment");
 }
 
 TEST(EditorDialogs, FindNextGoToStepAndViewXml) {
