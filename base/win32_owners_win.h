@@ -307,4 +307,23 @@ class ComRef {
   T* p_ = nullptr;
 };
 
+// A block of memory inside another process, for the controls whose messages
+// carry pointers that the system does not carry across processes (tree and
+// list views): tests read another program's controls through it.
+class RemoteMemory {
+ public:
+  RemoteMemory(HANDLE process, SIZE_T size)
+      : process_(process), p_(VirtualAllocEx(process, nullptr, size, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE)) {}
+  ~RemoteMemory() {
+    if (p_) VirtualFreeEx(process_, p_, 0, MEM_RELEASE);
+  }
+  RemoteMemory(const RemoteMemory&) = delete;
+  RemoteMemory& operator=(const RemoteMemory&) = delete;
+  void* get() const { return p_; }
+
+ private:
+  HANDLE process_;
+  void* p_;
+};
+
 }  // namespace zelo

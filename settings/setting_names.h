@@ -91,6 +91,12 @@ ZELO_SETTING(kAutoUpdateLastCheck, "AutoUpdateLastCheck")
 ZELO_SETTING(kUpdateAddress, "UpdateAddress")
 ZELO_SETTING(kUpdateDownloadPage, "UpdateDownloadPage")
 
+// Editor dialogs and palettes (find, go to step, the Variables palette).
+ZELO_SETTING(kFind, "Find")
+ZELO_SETTING(kFindDirection, "FindDirection")
+// Per column of the Variables palette, numbered from 1; the number is filled in.
+ZELO_SETTING(kVariablesColumnPattern, "Palettes\\Variables\\Column%d")
+
 #undef ZELO_SETTING
 
 }  // namespace zelo::setting

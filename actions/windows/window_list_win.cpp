@@ -20,7 +20,11 @@ bool ShowWindowList(WindowQualifier qualifier) {
   path = (slash == std::string::npos ? std::string() : path.substr(0, slash + 1)) + "windows.txt";
   const std::wstring wide = AnsiToWide(path);
   DeleteFileW(wide.c_str());
-  if (!AppendToFile(nullptr, path, WindowListText(ProgramWindowTree(), qualifier))) return false;
+  // Opened even for an empty list (no popup has a title), so that the user
+  // sees an empty list rather than "Unable to open file".
+  SystemFile file = OpenForWrite(path);
+  if (!file.is_open() || !AppendToFile(&file, path, WindowListText(ProgramWindowTree(), qualifier))) return false;
+  file.Close();  // before the viewer opens it
   const auto opened = reinterpret_cast<INT_PTR>(ShellExecuteW(nullptr, L"open", wide.c_str(), nullptr, nullptr,
                                                               SW_SHOWNORMAL));
   return opened > 32;
