@@ -12,6 +12,7 @@
 #include "base/win32_owners_win.h"
 #include "tests/wine/harness_win.h"
 #include "tests/wine/windows_win.h"
+#include "ui/command_ids.h"
 
 namespace {
 
@@ -64,9 +65,9 @@ HWND FindChild(HWND root, const wchar_t* cls, const wchar_t* parent_class = null
 
 // Commands without a key of their own, chosen as their menu items send them.
 // Wine keeps menus inside their process, so a test cannot read them from the
-// menu bar: these are the ids of the menu the program shows today.
-constexpr UINT kViewXmlCommand = 904;
-constexpr UINT kMainWindowListCommand = 908;
+// menu bar: the ids are those of the program's command table.
+constexpr UINT kViewXmlCommand = zelo::CMD_VIEW_XML;
+constexpr UINT kMainWindowListCommand = zelo::CMD_LIST_MAIN_WINDOWS;
 
 // A key pressed in the program's main window as a user would, with Ctrl or
 // Shift held when given.

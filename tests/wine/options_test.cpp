@@ -12,14 +12,15 @@
 #include "tests/wine/harness_win.h"
 #include "tests/wine/loopback_http_win.h"
 #include "tests/wine/windows_win.h"
+#include "ui/command_ids.h"
 #include "ui/options/option_control_ids.h"
 
 namespace zelo::test {
 namespace {
 
 // The main window's commands that open the sheet and check for updates.
-constexpr WPARAM kOptionsCommand = 411;
-constexpr WPARAM kCheckUpdatesCommand = 412;
+constexpr WPARAM kOptionsCommand = CMD_OPTIONS;
+constexpr WPARAM kCheckUpdatesCommand = CMD_CHECK_UPDATES;
 constexpr DWORD kBoxWaitMs = 15000;
 
 class ZelomatWindow {

@@ -86,7 +86,7 @@ class Editor {
     // The window exists a moment before its grid and palette.
     WaitUntil([&] {
       list_ = FindWindowExW(main_, nullptr, L"SysListView32", nullptr);
-      palette_ = FindWindowExW(main_, nullptr, L"ZeloProperties", nullptr);
+      palette_ = FindDescendant(main_, L"ZeloProperties");
       return list_ && palette_;
     }, 5000);
     DWORD height = 0;

@@ -79,4 +79,23 @@ void PressButton(HWND box, int id) {
   PostMessageW(box, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, id)));
 }
 
+HWND FindDescendant(HWND parent, const wchar_t* cls) {
+  struct Query {
+    const wchar_t* cls;
+    HWND found;
+  } q{cls, nullptr};
+  EnumChildWindows(
+      parent,
+      [](HWND h, LPARAM lp) -> BOOL {
+        auto* q = reinterpret_cast<Query*>(lp);
+        wchar_t name[64] = {};
+        GetClassNameW(h, name, 64);
+        if (lstrcmpiW(name, q->cls) != 0) return TRUE;
+        q->found = h;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&q));
+  return q.found;
+}
+
 }  // namespace zelo::test

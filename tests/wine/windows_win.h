@@ -14,6 +14,10 @@ HWND FindProcessWindow(DWORD pid, const wchar_t* cls, const wchar_t* caption = n
 // Polls FindProcessWindow until the window is there or ms have passed.
 HWND WaitForProcessWindow(DWORD pid, const wchar_t* cls, DWORD ms, const wchar_t* caption = nullptr);
 
+// The first window of the class anywhere below parent (palettes sit inside
+// their dock containers); nullptr when there is none.
+HWND FindDescendant(HWND parent, const wchar_t* cls);
+
 std::wstring WindowText(HWND h);
 // The message text of a message box: its longest static control.
 std::wstring MessageBoxText(HWND box);
