@@ -92,9 +92,8 @@ class EditorTest : public ::testing::Test {
     process_ = StartProgram(script.empty() ? "" : "/e " + Quoted(script), dir_.File("log.txt"));
     if (!process_.valid()) return false;
     main_ = WaitForProcessWindow(process_.id(), L"Zelomat", kGuiWaitMs);
-    if (!main_) return false;
-    grid_ = FindChildOfClass(main_, L"SysListView32");
-    return grid_ != nullptr;
+    // The window exists a moment before its children.
+    return main_ && WaitUntil([&] { return (grid_ = FindChildOfClass(main_, L"SysListView32")) != nullptr; }, 10000);
   }
 
   // The grid gets the keyboard as a click on it would give it.
@@ -136,8 +135,20 @@ TEST_F(EditorTest, OpenSaveReopenAndAFileThatVanished) {
   PostMessageW(main_, WM_COMMAND, CMD_OPEN, 0);
   HWND dialog = WaitForProcessWindow(process_.id(), L"#32770", kGuiWaitMs);
   ASSERT_NE(dialog, nullptr);
-  // The file name box of the common dialog (edt1, or cmb13 where it is a combo).
-  if (!SetDlgItemTextW(dialog, 0x480, Wide(path).c_str())) SetDlgItemTextW(dialog, 0x47C, Wide(path).c_str());
+  // The file name box of the common dialog (edt1, or cmb13 where it is a
+  // combo), typed into once the dialog has finished setting itself up.
+  HWND name_box = nullptr;
+  ASSERT_TRUE(WaitUntil([&] {
+    HWND combo = GetDlgItem(dialog, 0x47C);
+    name_box = combo ? FindChildOfClass(combo, L"Edit") : GetDlgItem(dialog, 0x480);
+    return name_box && IsWindowVisible(dialog);
+  }, 10000));
+  ASSERT_TRUE(WaitUntil([&] {
+    SendMessageW(name_box, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(Wide(path).c_str()));
+    wchar_t typed[MAX_PATH] = {};
+    SendMessageW(name_box, WM_GETTEXT, MAX_PATH, reinterpret_cast<LPARAM>(typed));
+    return Wide(path) == typed;
+  }, 5000));
   PressOk(dialog);
   ASSERT_TRUE(WaitForTitle(main_, L"a.zxm - Zelomat", 10000)) << Narrow(Title(main_));
   EXPECT_EQ(Rows(grid_), 3);
@@ -201,7 +212,8 @@ TEST_F(EditorTest, KeysOnTheGridAndTheCloseQuestion) {
   ASSERT_NE(box, nullptr);
   EXPECT_EQ(WaitForMessageBoxText(box, 5000), L"Save changes to " + Wide(path) + L"?");
   PressButton(box, IDCANCEL);
-  EXPECT_EQ(ExitCode(1000), 99u) << "Cancel keeps the window";
+  ASSERT_TRUE(WaitUntil([&] { return !IsWindow(box); }, 5000));
+  EXPECT_EQ(ExitCode(500), 99u) << "Cancel keeps the window";
   ASSERT_TRUE(IsWindow(main_));
   box = CloseAndFindQuestion(10000);
   ASSERT_NE(box, nullptr);
@@ -222,9 +234,12 @@ TEST_F(EditorTest, YesSavesAndTheLayoutIsRemembered) {
   Press(VK_DELETE);
   ASSERT_TRUE(WaitUntil([&] { return Rows(grid_) == 2; }, 5000));
   SendMessageW(grid_, LVM_SETCOLUMNWIDTH, 2, 333);
+  HWND output = FindWindowExW(main_, nullptr, L"ZeloDock", L"Output");
+  ASSERT_NE(output, nullptr);
   keybd_event(VK_MENU, 0, 0, 0);
   Press('3');  // Alt+3: Show Output off
   keybd_event(VK_MENU, 0, KEYEVENTF_KEYUP, 0);
+  ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(output); }, 5000));
   HWND box = CloseAndFindQuestion(10000);
   ASSERT_NE(box, nullptr);
   PressButton(box, IDYES);

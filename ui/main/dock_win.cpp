@@ -78,8 +78,15 @@ void DockPane::Paint() {
   SelectedObject font(dc.get(), GetStockObject(DEFAULT_GUI_FONT));
   RECT text = {4, 0, rc.right - kCaptionHeight, kCaptionHeight};
   DrawTextW(dc.get(), caption_.c_str(), -1, &text, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS);
-  RECT box = CloseBox();
-  DrawFrameControl(dc.get(), &box, DFC_CAPTION, DFCS_CAPTIONCLOSE | DFCS_FLAT);
+  // A cross of two lines: the frame-control picture needs a symbol font
+  // that not every system has.
+  const RECT box = CloseBox();
+  GdiObject<HPEN> pen(CreatePen(PS_SOLID, 2, GetSysColor(COLOR_INACTIVECAPTIONTEXT)));
+  SelectedObject selected(dc.get(), pen.get());
+  MoveToEx(dc.get(), box.left + 3, box.top + 3, nullptr);
+  LineTo(dc.get(), box.right - 3, box.bottom - 3);
+  MoveToEx(dc.get(), box.right - 3, box.top + 3, nullptr);
+  LineTo(dc.get(), box.left + 3, box.bottom - 3);
 }
 
 LRESULT DockPane::Handle(UINT msg, WPARAM wp, LPARAM lp) {

@@ -42,6 +42,13 @@ int StatusBar::Height() const {
 }
 
 void StatusBar::SetPart(int part, std::string_view text) {
+  // Under the progress bar part 0 cannot be seen: a load's running count
+  // would only cost a repaint each time. The last text shows when it goes.
+  if (part == 0 && progress_ && IsWindowVisible(progress_)) {
+    hidden_text_.assign(text.data(), text.size());
+    has_hidden_text_ = true;
+    return;
+  }
   if (hwnd_ && part >= 0 && part < 3)
     SendMessageW(hwnd_, SB_SETTEXTW, static_cast<WPARAM>(part), reinterpret_cast<LPARAM>(AnsiToWide(text).c_str()));
 }
@@ -55,14 +62,23 @@ void StatusBar::ShowClock() {
 void StatusBar::ShowProgress(bool visible) {
   if (!progress_) return;
   SendMessageW(progress_, PBM_SETPOS, 0, 0);
+  shown_percent_ = 0;
   ShowWindow(progress_, visible ? SW_SHOW : SW_HIDE);
+  if (!visible && has_hidden_text_) {
+    has_hidden_text_ = false;
+    SetPart(0, hidden_text_);
+  }
   // A long write runs on this thread: paint now, not after it.
   UpdateWindow(hwnd_);
 }
 
 void StatusBar::SetProgress(int percent) {
   if (!progress_) return;
-  SendMessageW(progress_, PBM_SETPOS, static_cast<WPARAM>(percent < 0 ? 0 : percent > 100 ? 100 : percent), 0);
+  percent = percent < 0 ? 0 : percent > 100 ? 100 : percent;
+  // A load reports every few steps; the bar is drawn only when it moves.
+  if (percent == shown_percent_) return;
+  shown_percent_ = percent;
+  SendMessageW(progress_, PBM_SETPOS, static_cast<WPARAM>(percent), 0);
   UpdateWindow(progress_);
 }
 

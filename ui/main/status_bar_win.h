@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <string>
 #include <string_view>
 
 namespace zelo {
@@ -24,6 +25,9 @@ class StatusBar {
  private:
   HWND hwnd_ = nullptr;
   HWND progress_ = nullptr;
+  int shown_percent_ = -1;
+  std::string hidden_text_;  // part 0's latest text while the progress bar covers it
+  bool has_hidden_text_ = false;
 };
 
 }  // namespace zelo
