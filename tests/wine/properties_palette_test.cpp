@@ -1,6 +1,7 @@
 // The Properties palette of the real Zelomat.exe, used as a person would:
 // select a step in the grid, edit a field in the palette, undo, save.
 #include <windows.h>
+#include <commctrl.h>
 
 #include <gtest/gtest.h>
 
@@ -217,20 +218,12 @@ TEST(PropertiesPalette, RunHiddenSwitchesItsOptionWord) {
   EXPECT_NE(saved.find("<options>Single</options>"), std::string::npos) << saved;
 }
 
-// The window finder: pressed on its button, held, and released over the
-// grid, it names the program's window by its title (the step's options).
-TEST(PropertiesPalette, WindowFinderNamesTheWindowReleasedOver) {
-  ScratchFolder dir;
-  const std::string script = dir.File("finder.zxm");
-  ASSERT_TRUE(WriteTextFile(script, ScriptText("<step>\r\n\t<action>Activate</action>\r\n\t<options>Title</options>\r\n"
-                                               "\t<timeout>3</timeout>\r\n</step>\r\n")));
-  Editor e(script);
-  ASSERT_TRUE(e.ready());
-  ASSERT_TRUE(WaitForTitle(e.main(), L"finder.zxm - Zelomat", 5000));
-  e.SelectFirstStep();
+// Presses the tool button at the right end of the palette's first row,
+// holds it and lets go over the middle of the grid.
+POINT HoldToolOverGrid(Editor& e) {
   RECT rc;
   GetClientRect(e.palette(), &rc);
-  POINT button = {rc.right - 6, e.row_height() / 2};  // "Match Criteria": its one tool at the end of the row
+  POINT button = {rc.right - 6, e.row_height() / 2};
   ClientToScreen(e.palette(), &button);
   GetWindowRect(e.list(), &rc);
   const POINT grid = {(rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2};
@@ -240,9 +233,40 @@ TEST(PropertiesPalette, WindowFinderNamesTheWindowReleasedOver) {
   MouseInput({(button.x + grid.x) / 2, (button.y + grid.y) / 2}, 0);
   MouseInput(grid, 0);
   MouseInput(grid, MOUSEEVENTF_LEFTUP);
+  return grid;
+}
+
+// The pointer tools: the window finder names the window it is released over
+// by the step's match options; the coordinates tool gives the point inside
+// that window.
+TEST(PropertiesPalette, PointerToolsFillTheirRowWhereReleased) {
+  ScratchFolder dir;
+  const std::string script = dir.File("finder.zxm");
+  ASSERT_TRUE(WriteTextFile(script, ScriptText("<step>\r\n\t<action>Activate</action>\r\n\t<options>Title</options>\r\n"
+                                               "\t<timeout>3</timeout>\r\n</step>\r\n" +
+                                               StepXml("Move", "", "1, 1"))));
+  Editor e(script);
+  ASSERT_TRUE(e.ready());
+  ASSERT_TRUE(WaitForTitle(e.main(), L"finder.zxm - Zelomat", 5000));
+  e.SelectFirstStep();
+  HoldToolOverGrid(e);  // "Match Criteria": the finder is its one tool
   ASSERT_TRUE(e.WaitForModified(true)) << "the finder wrote nothing";
-  const std::string saved = e.SaveAndRead(script);
+  std::string saved = e.SaveAndRead(script);
   EXPECT_NE(saved.find("<text>finder.zxm - Zelomat</text>"), std::string::npos) << saved;
+
+  PostMessageW(e.list(), WM_KEYDOWN, VK_DOWN, 0);  // the "Move" step
+  PostMessageW(e.list(), WM_KEYUP, VK_DOWN, 0);
+  // The grid tells the palette of the new selection as it selects.
+  ASSERT_TRUE(WaitUntil([&] { return SendMessageW(e.list(), LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED) == 1; },
+                        5000));
+  RECT window;
+  GetWindowRect(e.main(), &window);
+  // "X, Y Coordinates": inside the window is the last of its tools.
+  const POINT grid = HoldToolOverGrid(e);
+  ASSERT_TRUE(e.WaitForModified(true)) << "the coordinates tool wrote nothing";
+  saved = e.SaveAndRead(script);
+  const std::string inside = std::to_string(grid.x - window.left) + ", " + std::to_string(grid.y - window.top);
+  EXPECT_NE(saved.find("<text>" + inside + "</text>"), std::string::npos) << saved;
 }
 
 }  // namespace
