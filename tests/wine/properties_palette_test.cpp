@@ -269,4 +269,48 @@ TEST(PropertiesPalette, PointerToolsFillTheirRowWhereReleased) {
   EXPECT_NE(saved.find("<text>" + inside + "</text>"), std::string::npos) << saved;
 }
 
+// "Preview the image file" shows the image at its size; a file that is not
+// there is said so.
+TEST(PropertiesPalette, PreviewShowsTheImageOrSaysWhyNot) {
+  ScratchFolder dir;
+  // A 3 x 2 bitmap of 24-bit pixels, rows padded to 12 bytes.
+  std::string bmp = "BM";
+  auto put32 = [&bmp](uint32_t v) { for (int i = 0; i < 4; ++i) bmp += static_cast<char>(v >> (8 * i) & 0xFF); };
+  auto put16 = [&bmp](uint16_t v) { bmp += static_cast<char>(v & 0xFF); bmp += static_cast<char>(v >> 8); };
+  put32(54 + 24); put32(0); put32(54);
+  put32(40); put32(3); put32(2); put16(1); put16(24); put32(0); put32(24); put32(0); put32(0); put32(0); put32(0);
+  bmp += std::string(24, '\x7f');
+  const std::string image = dir.File("shape.bmp");
+  ASSERT_TRUE(WriteTextFile(image, bmp));
+  const std::string script = dir.File("image.zxm");
+  ASSERT_TRUE(WriteTextFile(script, ScriptText(StepXml("Click on Image", "", image) +
+                                               StepXml("Click on Image", "", dir.File("missing.bmp")))));
+  Editor e(script);
+  ASSERT_TRUE(e.ready());
+  ASSERT_TRUE(WaitForTitle(e.main(), L"image.zxm - Zelomat", 5000));
+  e.SelectFirstStep();
+  RECT rc;
+  GetClientRect(e.palette(), &rc);
+  const int view_x = rc.right - 6, row_y = e.row_height() / 2;  // "Image File": the preview is its last tool
+  Click(e.palette(), view_x, row_y);
+  DWORD pid = 0;
+  GetWindowThreadProcessId(e.main(), &pid);
+  HWND preview = WaitForProcessWindow(pid, L"ZeloImagePreview", 5000);
+  ASSERT_NE(preview, nullptr) << "no preview window";
+  ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(preview) != FALSE; }, 5000));
+  GetClientRect(preview, &rc);
+  EXPECT_EQ(rc.right, 3);
+  EXPECT_EQ(rc.bottom, 2);
+  Shot("properties_image");
+
+  PostMessageW(e.list(), WM_KEYDOWN, VK_DOWN, 0);  // the step whose image is missing
+  ASSERT_TRUE(WaitUntil([&] { return SendMessageW(e.list(), LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED) == 1; },
+                        5000));
+  Click(e.palette(), view_x, row_y);
+  HWND box = WaitForProcessWindow(pid, L"#32770", 5000, L"Zelomat Warning");
+  ASSERT_NE(box, nullptr) << "no message for the missing image";
+  EXPECT_NE(WaitForMessageBoxText(box, 5000).find(L"does not exist"), std::wstring::npos);
+  PressOk(box);
+}
+
 }  // namespace
