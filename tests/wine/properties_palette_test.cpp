@@ -197,7 +197,7 @@ TEST(PropertiesPalette, EditTypeTextUndoSaveAndReload) {
   EXPECT_EQ(again.SaveAndRead(script), expected);
 }
 
-TEST(PropertiesPalette, RunHiddenSwitchesItsOptionWord) {
+TEST(PropertiesPalette, RunHiddenSwitchesItsOptionWordAndTheFailureModeComesFromItsList) {
   ScratchFolder dir;
   const std::string script = dir.File("start.zxm");
   ASSERT_TRUE(WriteTextFile(script, ScriptText("<step>\r\n\t<action>Start</action>\r\n\t<text>notepad.exe</text>\r\n"
@@ -216,6 +216,25 @@ TEST(PropertiesPalette, RunHiddenSwitchesItsOptionWord) {
   ASSERT_TRUE(e.WaitForModified(true));
   saved = e.SaveAndRead(script);
   EXPECT_NE(saved.find("<options>Single</options>"), std::string::npos) << saved;
+
+  // The failure mode from its list (keys as a user presses them), then its value.
+  // Rows 8 and 9: "On Failure" and its unlabelled second line.
+  e.ClickValue(8);
+  ASSERT_TRUE(WaitUntil([&] { return FindWindowExW(e.palette(), nullptr, L"ComboBox", nullptr) != nullptr; }, 5000));
+  SetForegroundWindow(e.main());
+  for (int i = 0; i < 6; ++i) PressKeys({VK_DOWN});  // "Jump to Label"
+  PressKeys({VK_RETURN});
+  ASSERT_TRUE(e.WaitForModified(true));
+  ASSERT_TRUE(WaitUntil([&] { return !FindWindowExW(e.palette(), nullptr, L"ComboBox", nullptr); }, 5000));
+  e.ClickValue(9);
+  HWND edit = e.WaitForFieldEditor();
+  ASSERT_NE(edit, nullptr);
+  SendMessageW(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"done"));
+  PressKeys({VK_RETURN});
+  ASSERT_TRUE(WaitUntil([&] { return !FindWindowExW(e.palette(), nullptr, L"Edit", nullptr); }, 5000));
+  saved = e.SaveAndRead(script);
+  EXPECT_NE(saved.find("<onfail value=\"done\" image=\"0\" log=\"0\">Jump to Label</onfail>"), std::string::npos)
+      << saved;
 }
 
 // Presses the tool button at the right end of the palette's first row,

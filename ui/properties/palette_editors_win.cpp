@@ -35,6 +35,9 @@ LRESULT CALLBACK PropertiesPalette::Impl::EditorProc(HWND hwnd, UINT msg, WPARAM
         PostMessageW(self->hwnd, kMsgCloseEditor, 0, reinterpret_cast<LPARAM>(self->edit));
         return 0;
       }
+      // In an open drop-down list Enter picks the highlighted item; the list
+      // then reports it (CBN_SELENDOK) and the editor closes with it.
+      if (wp == VK_RETURN && self->list && SendMessageW(self->edit, CB_GETDROPPEDSTATE, 0, 0)) break;
       if (wp == VK_RETURN && (!self->multi_line || control)) {
         PostMessageW(self->hwnd, kMsgCloseEditor, 1, reinterpret_cast<LPARAM>(self->edit));
         return 0;
