@@ -330,6 +330,7 @@ TEST(PropertiesPalette, PreviewShowsTheImageOrSaysWhyNot) {
   ASSERT_NE(box, nullptr) << "no message for the missing image";
   EXPECT_NE(WaitForMessageBoxText(box, 5000).find(L"does not exist"), std::wstring::npos);
   PressOk(box);
+  EXPECT_TRUE(WaitUntil([&] { return !IsWindow(box); }, 5000));
 }
 
 }  // namespace
