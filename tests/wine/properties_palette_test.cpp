@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "base/win32_owners_win.h"
 #include "tests/wine/harness_win.h"
 #include "tests/wine/windows_win.h"
 
@@ -263,7 +264,7 @@ TEST(PropertiesPalette, PointerToolsFillTheirRowWhereReleased) {
   const std::string script = dir.File("finder.zxm");
   ASSERT_TRUE(WriteTextFile(script, ScriptText("<step>\r\n\t<action>Activate</action>\r\n\t<options>Title</options>\r\n"
                                                "\t<timeout>3</timeout>\r\n</step>\r\n" +
-                                               StepXml("Move", "", "1, 1"))));
+                                               StepXml("Move", "", "1, 1") + StepXml("Wait for Pixel", "", "red"))));
   Editor e(script);
   ASSERT_TRUE(e.ready());
   ASSERT_TRUE(WaitForTitle(e.main(), L"finder.zxm - Zelomat", 5000));
@@ -286,6 +287,19 @@ TEST(PropertiesPalette, PointerToolsFillTheirRowWhereReleased) {
   saved = e.SaveAndRead(script);
   const std::string inside = std::to_string(grid.x - window.left) + ", " + std::to_string(grid.y - window.top);
   EXPECT_NE(saved.find("<text>" + inside + "</text>"), std::string::npos) << saved;
+
+  // The dropper: the colour of the pixel it is released over, as "Wait for Pixel" reads colours.
+  PostMessageW(e.list(), WM_KEYDOWN, VK_DOWN, 0);
+  ASSERT_TRUE(WaitUntil([&] { return SendMessageW(e.list(), LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED) == 2; },
+                        5000));
+  HoldToolOverGrid(e);
+  ASSERT_TRUE(e.WaitForModified(true)) << "the dropper wrote nothing";
+  const zelo::WindowDC screen(nullptr);
+  const COLORREF pixel = GetPixel(screen.get(), grid.x, grid.y);
+  char expected[32];
+  snprintf(expected, sizeof expected, "<text>0x%02X%02X%02X</text>", GetRValue(pixel), GetGValue(pixel), GetBValue(pixel));
+  saved = e.SaveAndRead(script);
+  EXPECT_NE(saved.find(expected), std::string::npos) << saved;
 }
 
 // "Preview the image file" shows the image at its size; a file that is not
