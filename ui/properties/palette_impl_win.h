@@ -66,6 +66,7 @@ struct PropertiesPalette::Impl {
   int focus = -1;  // the focused row
   int top = 0;     // the first row shown
   HWND tips = nullptr;
+  MemoryDC measure_dc;
   std::vector<ToolButton> buttons;
   OwnedWindow preview;
 
@@ -117,11 +118,18 @@ struct PropertiesPalette::Impl {
   }
   StepRecord* Step() { return editor.Step(step); }
 
+  // Captions are measured in a DC of the palette's own that keeps the font
+  // (a run selects a new step thirty times a second; a screen DC per
+  // caption would cost a trip to the display each time). The stock font
+  // needs no deselecting before the DC goes.
   int TextWidth(const wchar_t* text) {
-    WindowDC dc(hwnd);
-    SelectedObject keep(dc.get(), font);
+    if (!measure_dc) {
+      measure_dc.reset(CreateCompatibleDC(nullptr));
+      if (!measure_dc) return 0;
+      SelectObject(measure_dc.get(), font);
+    }
     SIZE size = {};
-    GetTextExtentPoint32W(dc.get(), text, lstrlenW(text), &size);
+    GetTextExtentPoint32W(measure_dc.get(), text, lstrlenW(text), &size);
     return size.cx;
   }
   // The right part of a value cell taken by the row's tool buttons.
