@@ -1,6 +1,7 @@
 // The Properties palette of the real Zelomat.exe, used as a person would:
 // select a step in the grid, edit a field in the palette, undo, save.
 #include <windows.h>
+#include <commctrl.h>
 
 #include <gtest/gtest.h>
 
@@ -8,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "base/win32_owners_win.h"
 #include "tests/wine/harness_win.h"
 #include "tests/wine/windows_win.h"
 
@@ -196,7 +198,7 @@ TEST(PropertiesPalette, EditTypeTextUndoSaveAndReload) {
   EXPECT_EQ(again.SaveAndRead(script), expected);
 }
 
-TEST(PropertiesPalette, RunHiddenSwitchesItsOptionWord) {
+TEST(PropertiesPalette, RunHiddenSwitchesItsOptionWordAndTheFailureModeComesFromItsList) {
   ScratchFolder dir;
   const std::string script = dir.File("start.zxm");
   ASSERT_TRUE(WriteTextFile(script, ScriptText("<step>\r\n\t<action>Start</action>\r\n\t<text>notepad.exe</text>\r\n"
@@ -215,22 +217,33 @@ TEST(PropertiesPalette, RunHiddenSwitchesItsOptionWord) {
   ASSERT_TRUE(e.WaitForModified(true));
   saved = e.SaveAndRead(script);
   EXPECT_NE(saved.find("<options>Single</options>"), std::string::npos) << saved;
+
+  // The failure mode from its list (keys as a user presses them), then its value.
+  // Rows 8 and 9: "On Failure" and its unlabelled second line.
+  e.ClickValue(8);
+  ASSERT_TRUE(WaitUntil([&] { return FindWindowExW(e.palette(), nullptr, L"ComboBox", nullptr) != nullptr; }, 5000));
+  SetForegroundWindow(e.main());
+  for (int i = 0; i < 6; ++i) PressKeys({VK_DOWN});  // "Jump to Label"
+  PressKeys({VK_RETURN});
+  ASSERT_TRUE(e.WaitForModified(true));
+  ASSERT_TRUE(WaitUntil([&] { return !FindWindowExW(e.palette(), nullptr, L"ComboBox", nullptr); }, 5000));
+  e.ClickValue(9);
+  HWND edit = e.WaitForFieldEditor();
+  ASSERT_NE(edit, nullptr);
+  SendMessageW(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"done"));
+  PressKeys({VK_RETURN});
+  ASSERT_TRUE(WaitUntil([&] { return !FindWindowExW(e.palette(), nullptr, L"Edit", nullptr); }, 5000));
+  saved = e.SaveAndRead(script);
+  EXPECT_NE(saved.find("<onfail value=\"done\" image=\"0\" log=\"0\">Jump to Label</onfail>"), std::string::npos)
+      << saved;
 }
 
-// The window finder: pressed on its button, held, and released over the
-// grid, it names the program's window by its title (the step's options).
-TEST(PropertiesPalette, WindowFinderNamesTheWindowReleasedOver) {
-  ScratchFolder dir;
-  const std::string script = dir.File("finder.zxm");
-  ASSERT_TRUE(WriteTextFile(script, ScriptText("<step>\r\n\t<action>Activate</action>\r\n\t<options>Title</options>\r\n"
-                                               "\t<timeout>3</timeout>\r\n</step>\r\n")));
-  Editor e(script);
-  ASSERT_TRUE(e.ready());
-  ASSERT_TRUE(WaitForTitle(e.main(), L"finder.zxm - Zelomat", 5000));
-  e.SelectFirstStep();
+// Presses the tool button at the right end of the palette's first row,
+// holds it and lets go over the middle of the grid.
+POINT HoldToolOverGrid(Editor& e) {
   RECT rc;
   GetClientRect(e.palette(), &rc);
-  POINT button = {rc.right - 6, e.row_height() / 2};  // "Match Criteria": its one tool at the end of the row
+  POINT button = {rc.right - 6, e.row_height() / 2};
   ClientToScreen(e.palette(), &button);
   GetWindowRect(e.list(), &rc);
   const POINT grid = {(rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2};
@@ -240,9 +253,98 @@ TEST(PropertiesPalette, WindowFinderNamesTheWindowReleasedOver) {
   MouseInput({(button.x + grid.x) / 2, (button.y + grid.y) / 2}, 0);
   MouseInput(grid, 0);
   MouseInput(grid, MOUSEEVENTF_LEFTUP);
+  return grid;
+}
+
+// The pointer tools: the window finder names the window it is released over
+// by the step's match options; the coordinates tool gives the point inside
+// that window.
+TEST(PropertiesPalette, PointerToolsFillTheirRowWhereReleased) {
+  ScratchFolder dir;
+  const std::string script = dir.File("finder.zxm");
+  ASSERT_TRUE(WriteTextFile(script, ScriptText("<step>\r\n\t<action>Activate</action>\r\n\t<options>Title</options>\r\n"
+                                               "\t<timeout>3</timeout>\r\n</step>\r\n" +
+                                               StepXml("Move", "", "1, 1") + StepXml("Wait for Pixel", "", "red"))));
+  Editor e(script);
+  ASSERT_TRUE(e.ready());
+  ASSERT_TRUE(WaitForTitle(e.main(), L"finder.zxm - Zelomat", 5000));
+  e.SelectFirstStep();
+  HoldToolOverGrid(e);  // "Match Criteria": the finder is its one tool
   ASSERT_TRUE(e.WaitForModified(true)) << "the finder wrote nothing";
-  const std::string saved = e.SaveAndRead(script);
+  std::string saved = e.SaveAndRead(script);
   EXPECT_NE(saved.find("<text>finder.zxm - Zelomat</text>"), std::string::npos) << saved;
+
+  PostMessageW(e.list(), WM_KEYDOWN, VK_DOWN, 0);  // the "Move" step
+  PostMessageW(e.list(), WM_KEYUP, VK_DOWN, 0);
+  // The grid tells the palette of the new selection as it selects.
+  ASSERT_TRUE(WaitUntil([&] { return SendMessageW(e.list(), LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED) == 1; },
+                        5000));
+  RECT window;
+  GetWindowRect(e.main(), &window);
+  // "X, Y Coordinates": inside the window is the last of its tools.
+  const POINT grid = HoldToolOverGrid(e);
+  ASSERT_TRUE(e.WaitForModified(true)) << "the coordinates tool wrote nothing";
+  saved = e.SaveAndRead(script);
+  const std::string inside = std::to_string(grid.x - window.left) + ", " + std::to_string(grid.y - window.top);
+  EXPECT_NE(saved.find("<text>" + inside + "</text>"), std::string::npos) << saved;
+
+  // The dropper: the colour of the pixel it is released over, as "Wait for Pixel" reads colours.
+  PostMessageW(e.list(), WM_KEYDOWN, VK_DOWN, 0);
+  ASSERT_TRUE(WaitUntil([&] { return SendMessageW(e.list(), LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED) == 2; },
+                        5000));
+  HoldToolOverGrid(e);
+  ASSERT_TRUE(e.WaitForModified(true)) << "the dropper wrote nothing";
+  const zelo::WindowDC screen(nullptr);
+  const COLORREF pixel = GetPixel(screen.get(), grid.x, grid.y);
+  char expected[32];
+  snprintf(expected, sizeof expected, "<text>0x%02X%02X%02X</text>", GetRValue(pixel), GetGValue(pixel), GetBValue(pixel));
+  saved = e.SaveAndRead(script);
+  EXPECT_NE(saved.find(expected), std::string::npos) << saved;
+}
+
+// "Preview the image file" shows the image at its size; a file that is not
+// there is said so.
+TEST(PropertiesPalette, PreviewShowsTheImageOrSaysWhyNot) {
+  ScratchFolder dir;
+  // A 3 x 2 bitmap of 24-bit pixels, rows padded to 12 bytes.
+  std::string bmp = "BM";
+  auto put32 = [&bmp](uint32_t v) { for (int i = 0; i < 4; ++i) bmp += static_cast<char>(v >> (8 * i) & 0xFF); };
+  auto put16 = [&bmp](uint16_t v) { bmp += static_cast<char>(v & 0xFF); bmp += static_cast<char>(v >> 8); };
+  put32(54 + 24); put32(0); put32(54);
+  put32(40); put32(3); put32(2); put16(1); put16(24); put32(0); put32(24); put32(0); put32(0); put32(0); put32(0);
+  bmp += std::string(24, '\x7f');
+  const std::string image = dir.File("shape.bmp");
+  ASSERT_TRUE(WriteTextFile(image, bmp));
+  const std::string script = dir.File("image.zxm");
+  ASSERT_TRUE(WriteTextFile(script, ScriptText(StepXml("Click on Image", "", image) +
+                                               StepXml("Click on Image", "", dir.File("missing.bmp")))));
+  Editor e(script);
+  ASSERT_TRUE(e.ready());
+  ASSERT_TRUE(WaitForTitle(e.main(), L"image.zxm - Zelomat", 5000));
+  e.SelectFirstStep();
+  RECT rc;
+  GetClientRect(e.palette(), &rc);
+  const int view_x = rc.right - 6, row_y = e.row_height() / 2;  // "Image File": the preview is its last tool
+  Click(e.palette(), view_x, row_y);
+  DWORD pid = 0;
+  GetWindowThreadProcessId(e.main(), &pid);
+  HWND preview = WaitForProcessWindow(pid, L"ZeloImagePreview", 5000);
+  ASSERT_NE(preview, nullptr) << "no preview window";
+  ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(preview) != FALSE; }, 5000));
+  GetClientRect(preview, &rc);
+  EXPECT_EQ(rc.right, 3);
+  EXPECT_EQ(rc.bottom, 2);
+  Shot("properties_image");
+
+  PostMessageW(e.list(), WM_KEYDOWN, VK_DOWN, 0);  // the step whose image is missing
+  ASSERT_TRUE(WaitUntil([&] { return SendMessageW(e.list(), LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED) == 1; },
+                        5000));
+  Click(e.palette(), view_x, row_y);
+  HWND box = WaitForProcessWindow(pid, L"#32770", 5000, L"Zelomat Warning");
+  ASSERT_NE(box, nullptr) << "no message for the missing image";
+  EXPECT_NE(WaitForMessageBoxText(box, 5000).find(L"does not exist"), std::wstring::npos);
+  PressOk(box);
+  EXPECT_TRUE(WaitUntil([&] { return !IsWindow(box); }, 5000));
 }
 
 }  // namespace
