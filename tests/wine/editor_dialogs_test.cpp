@@ -121,7 +121,7 @@ class Editor {
   DWORD pid() const { return process_.id(); }
   int Rows() const { return static_cast<int>(SendMessageW(grid_, LVM_GETITEMCOUNT, 0, 0)); }
   int Selected() const { return static_cast<int>(SendMessageW(grid_, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED)); }
-  bool WaitSelected(int row) const { return WaitFor([&] { return Selected() == row; }, 5000); }
+  bool WaitSelected(int row, DWORD ms = 5000) const { return WaitFor([&] { return Selected() == row; }, ms); }
 
   // Reads and writes the program's memory for the controls' messages that
   // carry pointers.
@@ -293,9 +293,14 @@ TEST(EditorDialogs, DoubleClickAndDragFromTheActionsTreeInsertSteps) {
 
   POINT row;
   RECT bounds = {LVIR_BOUNDS, 0, 0, 0};
-  ASSERT_TRUE(editor.ScreenCentre(editor.grid(), LVM_GETITEMRECT, 1, bounds, &row));
-  Click(row, 1);
-  ASSERT_TRUE(editor.WaitSelected(1));
+  // A window just shown may not take clicks yet: clicked again until it does.
+  ASSERT_TRUE(WaitFor(
+      [&] {
+        if (!editor.ScreenCentre(editor.grid(), LVM_GETITEMRECT, 1, bounds, &row)) return false;
+        Click(row, 1);
+        return editor.WaitSelected(1, 1000);
+      },
+      kGuiWaitMs));
 
   HTREEITEM wait_folder = editor.FindItem(nullptr, L"Wait");
   ASSERT_NE(wait_folder, nullptr);
@@ -325,6 +330,8 @@ TEST(EditorDialogs, DoubleClickAndDragFromTheActionsTreeInsertSteps) {
   ASSERT_TRUE(WaitFor([&] { return editor.Rows() == 5; }, 5000)) << "the drop inserted nothing";
   EXPECT_EQ(editor.CellText(3, 1), L"Wait for Pixel");
   EXPECT_EQ(editor.CellText(4, 1), L"Comment");
+  // Closed again, so that the program stores the folder as it found it.
+  SendMessageW(editor.tree(), TVM_EXPAND, TVE_COLLAPSE, reinterpret_cast<LPARAM>(wait_folder));
 }
 
 TEST(EditorDialogs, FindNextGoToStepAndViewXml) {
@@ -363,6 +370,7 @@ TEST(EditorDialogs, FindNextGoToStepAndViewXml) {
   EXPECT_NE(ControlText(FindChild(xml, L"Edit")).find(L"<comment>step 5</comment>"), std::wstring::npos);
   PostMessageW(FindChild(xml, L"Edit"), WM_KEYDOWN, VK_ESCAPE, 0);
   EXPECT_TRUE(WaitFor([&] { return !IsWindow(xml); }, 5000)) << "Escape did not close the XML window";
+  zelo::test::DeleteZelomatValue("Find");
 }
 
 TEST(EditorDialogs, MainWindowListIsWrittenBesideTheProgram) {
