@@ -150,7 +150,9 @@ class Editor {
     return text;
   }
 
-  std::wstring CellText(int row, int column) {
+  std::wstring CellText(int row, int column) { return ListText(grid_, row, column); }
+  // A cell of any list view of the program.
+  std::wstring ListText(HWND list, int row, int column) {
     std::wstring text;
     Remote([&](HANDLE p, void* mem) {
       LVITEMW item = {};
@@ -158,7 +160,7 @@ class Editor {
       item.pszText = reinterpret_cast<wchar_t*>(static_cast<char*>(mem) + 256);
       item.cchTextMax = 512;
       if (!WriteProcessMemory(p, mem, &item, sizeof item, nullptr)) return false;
-      const LRESULT n = SendMessageW(grid_, LVM_GETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(mem));
+      const LRESULT n = SendMessageW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(mem));
       wchar_t buf[512] = {};
       if (n <= 0 || !ReadProcessMemory(p, item.pszText, buf, sizeof buf - sizeof(wchar_t), nullptr)) return false;
       text = buf;
@@ -373,16 +375,42 @@ TEST(EditorDialogs, FindNextGoToStepAndViewXml) {
   zelo::test::DeleteZelomatValue("Find");
 }
 
-TEST(EditorDialogs, MainWindowListIsWrittenBesideTheProgram) {
+// A user variable in the registry for the length of a test.
+class StoredVariable {
+ public:
+  StoredVariable(const wchar_t* name, const wchar_t* value) : name_(name) {
+    RegSetKeyValueW(HKEY_CURRENT_USER, kKey, name, REG_SZ, value,
+                    static_cast<DWORD>((wcslen(value) + 1) * sizeof(wchar_t)));
+  }
+  ~StoredVariable() { RegDeleteKeyValueW(HKEY_CURRENT_USER, kKey, name_); }
+  StoredVariable(const StoredVariable&) = delete;
+  StoredVariable& operator=(const StoredVariable&) = delete;
+
+ private:
+  static constexpr const wchar_t* kKey = L"SOFTWARE\\Zelomat\\UserVariables";
+  const wchar_t* name_;
+};
+
+TEST(EditorDialogs, MainWindowListIsWrittenBesideTheProgramAndVariablesAreListed) {
   std::string list = zelo::test::Narrow(zelo::test::ProgramPath());
   list = list.substr(0, list.find_last_of("\\/") + 1) + "windows.txt";
   DeleteFileA(list.c_str());
   zelo::test::ScratchFolder dir;
   const std::string script = dir.File("list.zxm");
   ASSERT_TRUE(zelo::test::WriteTextFile(script, Comments(1, -1)));
+  const StoredVariable variable(L"dialogs_probe", L"probe value");
   Editor editor(script);
   ASSERT_TRUE(editor.main());
   ASSERT_TRUE(zelo::test::WaitForTitle(editor.main(), L"list.zxm - Zelomat", kGuiWaitMs));
+
+  // The Variables palette lists the stored variable with its value.
+  HWND variables = FindChild(editor.main(), WC_LISTVIEWW, L"ZeloVariables");
+  ASSERT_NE(variables, nullptr);
+  bool listed = false;
+  const int rows = static_cast<int>(SendMessageW(variables, LVM_GETITEMCOUNT, 0, 0));
+  for (int row = 0; row < rows && !listed; ++row)
+    listed = editor.ListText(variables, row, 0) == L"dialogs_probe" && editor.ListText(variables, row, 1) == L"probe value";
+  EXPECT_TRUE(listed);
 
   PostMessageW(editor.main(), WM_COMMAND, kMainWindowListCommand, 0);
   std::string text;
