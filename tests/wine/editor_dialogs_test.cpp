@@ -122,7 +122,7 @@ class Editor {
   DWORD pid() const { return process_.id(); }
   int Rows() const { return static_cast<int>(SendMessageW(grid_, LVM_GETITEMCOUNT, 0, 0)); }
   int Selected() const { return static_cast<int>(SendMessageW(grid_, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED)); }
-  bool WaitSelected(int row) const { return WaitFor([&] { return Selected() == row; }, 5000); }
+  bool WaitSelected(int row, DWORD ms = 5000) const { return WaitFor([&] { return Selected() == row; }, ms); }
 
   // Reads and writes the program's memory for the controls' messages that
   // carry pointers.
@@ -151,7 +151,9 @@ class Editor {
     return text;
   }
 
-  std::wstring CellText(int row, int column) {
+  std::wstring CellText(int row, int column) { return ListText(grid_, row, column); }
+  // A cell of any list view of the program.
+  std::wstring ListText(HWND list, int row, int column) {
     std::wstring text;
     Remote([&](HANDLE p, void* mem) {
       LVITEMW item = {};
@@ -159,7 +161,7 @@ class Editor {
       item.pszText = reinterpret_cast<wchar_t*>(static_cast<char*>(mem) + 256);
       item.cchTextMax = 512;
       if (!WriteProcessMemory(p, mem, &item, sizeof item, nullptr)) return false;
-      const LRESULT n = SendMessageW(grid_, LVM_GETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(mem));
+      const LRESULT n = SendMessageW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(mem));
       wchar_t buf[512] = {};
       if (n <= 0 || !ReadProcessMemory(p, item.pszText, buf, sizeof buf - sizeof(wchar_t), nullptr)) return false;
       text = buf;
@@ -294,9 +296,14 @@ TEST(EditorDialogs, DoubleClickAndDragFromTheActionsTreeInsertSteps) {
 
   POINT row;
   RECT bounds = {LVIR_BOUNDS, 0, 0, 0};
-  ASSERT_TRUE(editor.ScreenCentre(editor.grid(), LVM_GETITEMRECT, 1, bounds, &row));
-  Click(row, 1);
-  ASSERT_TRUE(editor.WaitSelected(1));
+  // A window just shown may not take clicks yet: clicked again until it does.
+  ASSERT_TRUE(WaitFor(
+      [&] {
+        if (!editor.ScreenCentre(editor.grid(), LVM_GETITEMRECT, 1, bounds, &row)) return false;
+        Click(row, 1);
+        return editor.WaitSelected(1, 1000);
+      },
+      kGuiWaitMs));
 
   HTREEITEM wait_folder = editor.FindItem(nullptr, L"Wait");
   ASSERT_NE(wait_folder, nullptr);
@@ -326,6 +333,8 @@ TEST(EditorDialogs, DoubleClickAndDragFromTheActionsTreeInsertSteps) {
   ASSERT_TRUE(WaitFor([&] { return editor.Rows() == 5; }, 5000)) << "the drop inserted nothing";
   EXPECT_EQ(editor.CellText(3, 1), L"Wait for Pixel");
   EXPECT_EQ(editor.CellText(4, 1), L"Comment");
+  // Closed again, so that the program stores the folder as it found it.
+  SendMessageW(editor.tree(), TVM_EXPAND, TVE_COLLAPSE, reinterpret_cast<LPARAM>(wait_folder));
 }
 
 TEST(EditorDialogs, FindNextGoToStepAndViewXml) {
@@ -364,18 +373,45 @@ TEST(EditorDialogs, FindNextGoToStepAndViewXml) {
   EXPECT_NE(ControlText(FindChild(xml, L"Edit")).find(L"<comment>step 5</comment>"), std::wstring::npos);
   PostMessageW(FindChild(xml, L"Edit"), WM_KEYDOWN, VK_ESCAPE, 0);
   EXPECT_TRUE(WaitFor([&] { return !IsWindow(xml); }, 5000)) << "Escape did not close the XML window";
+  zelo::test::DeleteZelomatValue("Find");
 }
 
-TEST(EditorDialogs, MainWindowListIsWrittenBesideTheProgram) {
+// A user variable in the registry for the length of a test.
+class StoredVariable {
+ public:
+  StoredVariable(const wchar_t* name, const wchar_t* value) : name_(name) {
+    RegSetKeyValueW(HKEY_CURRENT_USER, kKey, name, REG_SZ, value,
+                    static_cast<DWORD>((wcslen(value) + 1) * sizeof(wchar_t)));
+  }
+  ~StoredVariable() { RegDeleteKeyValueW(HKEY_CURRENT_USER, kKey, name_); }
+  StoredVariable(const StoredVariable&) = delete;
+  StoredVariable& operator=(const StoredVariable&) = delete;
+
+ private:
+  static constexpr const wchar_t* kKey = L"SOFTWARE\\Zelomat\\UserVariables";
+  const wchar_t* name_;
+};
+
+TEST(EditorDialogs, MainWindowListIsWrittenBesideTheProgramAndVariablesAreListed) {
   std::string list = zelo::test::Narrow(zelo::test::ProgramPath());
   list = list.substr(0, list.find_last_of("\\/") + 1) + "windows.txt";
   DeleteFileA(list.c_str());
   zelo::test::ScratchFolder dir;
   const std::string script = dir.File("list.zxm");
   ASSERT_TRUE(zelo::test::WriteTextFile(script, Comments(1, -1)));
+  const StoredVariable variable(L"dialogs_probe", L"probe value");
   Editor editor(script);
   ASSERT_TRUE(editor.main());
   ASSERT_TRUE(zelo::test::WaitForTitle(editor.main(), L"list.zxm - Zelomat", kGuiWaitMs));
+
+  // The Variables palette lists the stored variable with its value.
+  HWND variables = FindChild(editor.main(), WC_LISTVIEWW, L"ZeloVariables");
+  ASSERT_NE(variables, nullptr);
+  bool listed = false;
+  const int rows = static_cast<int>(SendMessageW(variables, LVM_GETITEMCOUNT, 0, 0));
+  for (int row = 0; row < rows && !listed; ++row)
+    listed = editor.ListText(variables, row, 0) == L"dialogs_probe" && editor.ListText(variables, row, 1) == L"probe value";
+  EXPECT_TRUE(listed);
 
   PostMessageW(editor.main(), WM_COMMAND, kMainWindowListCommand, 0);
   std::string text;

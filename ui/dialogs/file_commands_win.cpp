@@ -53,7 +53,12 @@ void FilePropertiesCommand(HWND owner, Workspace& ws) {
     ShowEditorBox(owner, "No file currently open", kWarning, MB_OK | MB_ICONWARNING);
     return;
   }
-  const std::wstring path = AnsiToWide(slot.file_name.view());
+  // The shell wants the file's full path; a script opened from the command
+  // line may be named relative to the folder the program started in.
+  const std::wstring named = AnsiToWide(slot.file_name.view());
+  std::wstring path(MAX_PATH * 4, L'\0');
+  const DWORD n = GetFullPathNameW(named.c_str(), static_cast<DWORD>(path.size()), path.data(), nullptr);
+  path = n > 0 && n < path.size() ? path.substr(0, n) : named;
   SHELLEXECUTEINFOW info = {};
   info.cbSize = sizeof info;
   info.fMask = SEE_MASK_INVOKEIDLIST | SEE_MASK_FLAG_NO_UI;
@@ -62,6 +67,7 @@ void FilePropertiesCommand(HWND owner, Workspace& ws) {
   info.lpFile = path.c_str();
   info.nShow = SW_SHOW;
   // The file may have gone since it was opened: say so rather than show nothing.
+  // Wine's shell has no properties sheet and says so here too.
   if (!ShellExecuteExW(&info))
     ShowEditorBox(owner, slot.file_name.str() + "\n\n" + SystemErrorText(GetLastError()), kError, MB_OK | MB_ICONERROR);
 }

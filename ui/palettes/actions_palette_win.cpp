@@ -248,6 +248,7 @@ void ActionsPalette::Impl::Rebuild() {
 }
 
 void ActionsPalette::Impl::SaveStates() {
+  if (!tree) return;  // a tree already gone would read as all folders closed
   for (HTREEITEM f : folders) {
     const int index = ItemIndex(f);
     if (index < 0) continue;
