@@ -15,6 +15,7 @@
 #include "actions/shared/bitmap_file.h"
 #include "base/ansi_text_win.h"
 #include "base/win32_owners_win.h"
+#include "tests/wine/host_cpu_win.h"
 
 namespace {
 
@@ -95,15 +96,6 @@ void Pump(DWORD ms) {
   } while (GetTickCount() - start < ms);
 }
 
-double CpuMs(HANDLE process) {
-  FILETIME created, ended, kernel, user;
-  GetProcessTimes(process, &created, &ended, &kernel, &user);
-  auto ms = [](const FILETIME& t) {
-    return static_cast<double>((static_cast<ULONGLONG>(t.dwHighDateTime) << 32) | t.dwLowDateTime) / 10000.0;
-  };
-  return ms(kernel) + ms(user);
-}
-
 double Now() {
   LARGE_INTEGER f, c;
   QueryPerformanceFrequency(&f);
@@ -117,9 +109,10 @@ void FailingWait(const char* label, const std::string& step) {
     std::printf("%-28s the run did not start\n", label);
     return;
   }
-  const double cpu = CpuMs(p.get()), start = Now();
+  const std::wstring host = zelo::test::HostProcessFolder(File("wait_bench.zxm"));
+  const double cpu = zelo::test::ProcessCpuMs(p.get(), host), start = Now();
   WaitForLog("ERROR while running [STEP 1]", 30000);
-  const double used = CpuMs(p.get()) - cpu, wall = Now() - start;
+  const double used = zelo::test::ProcessCpuMs(p.get(), host) - cpu, wall = Now() - start;
   WaitForSingleObject(p.get(), 30000);
   std::printf("%-28s %7.0f ms of processor time in %5.0f ms (%.1f %% of one core)\n", label, used, wall,
               100.0 * used / wall);

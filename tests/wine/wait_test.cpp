@@ -6,11 +6,11 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
 #include <string>
 
 #include "base/win32_owners_win.h"
 #include "tests/wine/harness_win.h"
+#include "tests/wine/host_cpu_win.h"
 #include "tests/wine/pattern_files_win.h"
 #include "tests/wine/test_programs_win.h"
 #include "tests/wine/windows_win.h"
@@ -29,57 +29,6 @@ std::string WaitStep(const std::string& action, const std::string& text, const s
   if (!onfail.empty()) xml += "\t<onfail value=\"\" image=\"0\" log=\"0\">" + onfail + "</onfail>\r\n";
   if (!output_variable.empty()) xml += "\t<output value=\"" + output_variable + "\">Variable</output>\r\n";
   return xml + "</step>\r\n";
-}
-
-std::string ReadWhole(const std::wstring& path) {
-  std::string bytes;
-  const KernelHandle f(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                   OPEN_EXISTING, 0, nullptr));
-  char buffer[4096];
-  DWORD got = 0;
-  while (f && ReadFile(f.get(), buffer, sizeof buffer, &got, nullptr) && got > 0) bytes.append(buffer, got);
-  return bytes;
-}
-
-bool UnderWine() { return GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr; }
-
-// Wine's GetProcessTimes counts next to nothing for another process, so
-// under Wine the host's own account of it is read: its /proc folder (seen
-// through drive Z:), found by marker, a text only its command line holds.
-// Empty when there is none.
-std::wstring HostProcessFolder(const std::string& marker) {
-  WIN32_FIND_DATAW entry;
-  const HANDLE found = FindFirstFileW(L"Z:\\proc\\*", &entry);
-  if (found == INVALID_HANDLE_VALUE) return L"";
-  const FindHandle search(found);
-  do {
-    const std::wstring folder = std::wstring(L"Z:\\proc\\") + entry.cFileName;
-    if (entry.cFileName[0] >= L'0' && entry.cFileName[0] <= L'9' &&
-        ReadWhole(folder + L"\\cmdline").find(marker) != std::string::npos)
-      return folder;
-  } while (FindNextFileW(found, &entry));
-  return L"";
-}
-
-// Processor time the process has used, in milliseconds: from its host
-// folder when it has one.
-double CpuMs(HANDLE process, const std::wstring& host_folder) {
-  if (!host_folder.empty()) {
-    // utime and stime: the 12th and 13th fields after the command's name.
-    const std::string stat = ReadWhole(host_folder + L"\\stat");
-    std::istringstream fields(stat.substr(stat.rfind(')') + 1));
-    std::string field;
-    double ticks = 0;
-    for (int i = 1; i <= 13 && fields >> field; ++i)
-      if (i >= 12) ticks += std::stod(field);
-    return ticks * 10.0;  // 100 ticks a second
-  }
-  FILETIME created, ended, kernel, user;
-  if (!GetProcessTimes(process, &created, &ended, &kernel, &user)) return -1;
-  auto ms = [](const FILETIME& t) {
-    return static_cast<double>((static_cast<ULONGLONG>(t.dwHighDateTime) << 32) | t.dwLowDateTime) / 10000.0;
-  };
-  return ms(kernel) + ms(user);
 }
 
 class WaitRunTest : public ::testing::Test {
@@ -262,11 +211,11 @@ TEST_F(WaitRunTest, FailingWaitsLeaveTheProcessorAlone) {
   ASSERT_TRUE(WaitForLogText(LogPath(), "[STEP 1]: Wait for File to Exist", kGuiWaitMs)) << Log();
   const std::wstring host = HostProcessFolder(dir_.File("wait.zxm"));
   ASSERT_TRUE(!UnderWine() || !host.empty()) << "the run's process is not in the host's process list";
-  double cpu = CpuMs(process.get(), host);
+  double cpu = ProcessCpuMs(process.get(), host);
   DWORD start = GetTickCount();
   for (int step : {1, 2}) {
     ASSERT_TRUE(WaitForLogText(LogPath(), "ERROR while running [STEP " + std::to_string(step) + "]", 10000)) << Log();
-    const double now = CpuMs(process.get(), host), used = now - cpu;
+    const double now = ProcessCpuMs(process.get(), host), used = now - cpu;
     const DWORD elapsed = GetTickCount() - start;
     EXPECT_GE(elapsed, 1500u);
     EXPECT_LT(used, (step == 1 ? 0.1 : 0.25) * elapsed)
