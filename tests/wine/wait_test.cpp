@@ -199,10 +199,11 @@ TEST_F(WaitRunTest, TheProgramsOwnWindowIsNotAwaited) {
 }
 
 // A wait that never succeeds retries at a steady pace and leaves the
-// processor alone. A file is looked for inside the program (a busy retry
-// keeps most of a core busy there); a window lookup asks the wineserver and
-// other programs, which this does not see, so its share is lower either way
-// (the benchmark, scripts/bench.sh waits, counts the server too).
+// processor alone. A file is looked for inside the program: a busy retry
+// takes a third of a core or more there, a paced one about 2 %. A window
+// lookup's work is mostly the wineserver's and other programs', which this
+// does not see (scripts/bench.sh waits counts the server too), so its own
+// share stays low either way and is only held to a quarter.
 TEST_F(WaitRunTest, FailingWaitsLeaveTheProcessorAlone) {
   Process p = Start(WaitStep("Wait for File to Exist", dir_.File("never.txt"), "2", "Ignore/Continue") +
                     WaitStep("Wait for Window to Appear", "No such window anywhere", "2", "Ignore/Continue"));
