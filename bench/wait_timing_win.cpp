@@ -1,6 +1,7 @@
 // The waits of the real program under Wine: processor time of a five-second
-// wait that never succeeds (a file, a window), and how long after a file or
-// a window appears its wait passes (median of 20).
+// wait that never succeeds (a file, a window, an image), and how long after
+// a file, a window or a picture on the screen appears its wait passes
+// (median of 20).
 //   wait_timing.exe PATH\Zelomat.exe
 // Changes the program's "Logfile" and "Log" settings; scripts/bench.sh saves
 // and restores them around it.
@@ -11,8 +12,10 @@
 #include <string>
 #include <vector>
 
+#include "actions/shared/bitmap_file.h"
 #include "base/ansi_text_win.h"
 #include "base/win32_owners_win.h"
+#include "tests/wine/host_cpu_win.h"
 
 namespace {
 
@@ -83,13 +86,14 @@ bool WaitForLog(const std::string& text, DWORD ms) {
   return true;
 }
 
-double CpuMs(HANDLE process) {
-  FILETIME created, ended, kernel, user;
-  GetProcessTimes(process, &created, &ended, &kernel, &user);
-  auto ms = [](const FILETIME& t) {
-    return static_cast<double>((static_cast<ULONGLONG>(t.dwHighDateTime) << 32) | t.dwLowDateTime) / 10000.0;
-  };
-  return ms(kernel) + ms(user);
+// Answers the bench's window messages for about ms.
+void Pump(DWORD ms) {
+  const DWORD start = GetTickCount();
+  do {
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 1, QS_ALLINPUT);
+  } while (GetTickCount() - start < ms);
 }
 
 double Now() {
@@ -105,12 +109,23 @@ void FailingWait(const char* label, const std::string& step) {
     std::printf("%-28s the run did not start\n", label);
     return;
   }
-  const double cpu = CpuMs(p.get()), start = Now();
+  const std::wstring host = zelo::test::HostProcessFolder(File("wait_bench.zxm"));
+  const double cpu = zelo::test::ProcessCpuMs(p.get(), host), start = Now();
   WaitForLog("ERROR while running [STEP 1]", 30000);
-  const double used = CpuMs(p.get()) - cpu, wall = Now() - start;
+  const double used = zelo::test::ProcessCpuMs(p.get(), host) - cpu, wall = Now() - start;
   WaitForSingleObject(p.get(), 30000);
   std::printf("%-28s %7.0f ms of processor time in %5.0f ms (%.1f %% of one core)\n", label, used, wall,
               100.0 * used / wall);
+}
+
+void ReportDelays(const char* label, std::vector<double> delays, std::size_t rounds) {
+  if (delays.size() != rounds || rounds == 0) {
+    std::printf("%-28s only %zu of %zu rounds passed\n", label, delays.size(), rounds);
+    return;
+  }
+  std::sort(delays.begin(), delays.end());
+  std::printf("%-28s median %5.1f ms, fastest %5.1f ms, slowest %5.1f ms (%zu rounds)\n", label,
+              (delays[(rounds - 1) / 2] + delays[rounds / 2]) / 2, delays.front(), delays.back(), rounds);
 }
 
 LRESULT CALLBACK PlainWindow(HWND w, UINT m, WPARAM wp, LPARAM lp) { return DefWindowProcW(w, m, wp, lp); }
@@ -143,13 +158,86 @@ void Latency(const char* label, bool windows) {
     delays.push_back(Now() - start);
   }
   if (p) WaitForSingleObject(p.get(), 30000);
-  if (delays.size() != kRounds) {
-    std::printf("%-28s only %zu of %d rounds passed\n", label, delays.size(), kRounds);
-    return;
+  ReportDelays(label, delays, kRounds);
+}
+
+// The picture the image waits look for: colours a desktop does not show.
+constexpr int kPictureSize = 24;
+uint32_t PicturePixel(int x, int y) {
+  return static_cast<uint32_t>((29 * x + 3) & 0xFF) << 16 | static_cast<uint32_t>((41 * y + 17) & 0xFF) << 8 |
+         static_cast<uint32_t>((x * y * 7 + 91) & 0xFF);
+}
+
+std::string PictureBmp() {
+  std::string info(40, '\0'), rows;
+  auto put = [](std::string* out, std::size_t at, uint32_t v) {
+    for (int i = 0; i < 4; ++i) (*out)[at + static_cast<std::size_t>(i)] = static_cast<char>(v >> (8 * i));
+  };
+  put(&info, 0, 40);
+  put(&info, 4, kPictureSize);
+  put(&info, 8, static_cast<uint32_t>(-kPictureSize));  // top-down
+  put(&info, 12, 1 | 32 << 16);
+  for (int y = 0; y < kPictureSize; ++y)
+    for (int x = 0; x < kPictureSize; ++x) {
+      rows.append(4, '\0');
+      put(&rows, rows.size() - 4, PicturePixel(x, y));
+    }
+  return zelo::BitmapFileBytes(info, rows);
+}
+
+LRESULT CALLBACK PictureWindow(HWND w, UINT m, WPARAM wp, LPARAM lp) {
+  if (m != WM_PAINT) return DefWindowProcW(w, m, wp, lp);
+  std::vector<uint32_t> pixels;
+  for (int y = 0; y < kPictureSize; ++y)
+    for (int x = 0; x < kPictureSize; ++x) pixels.push_back(PicturePixel(x, y));
+  BITMAPINFO info{};
+  info.bmiHeader = {sizeof(BITMAPINFOHEADER), kPictureSize, -kPictureSize, 1, 32, BI_RGB};
+  const zelo::PaintDC dc(w);
+  SetDIBitsToDevice(dc.get(), 0, 0, kPictureSize, kPictureSize, 0, 0, 0, kPictureSize, pixels.data(), &info,
+                    DIB_RGB_COLORS);
+  return 0;
+}
+
+// Whether the picture's middle pixel is on the screen at (x, y).
+bool PictureShown(int x, int y) {
+  const zelo::WindowDC screen(nullptr);
+  const uint32_t p = PicturePixel(kPictureSize / 2, kPictureSize / 2);
+  return GetPixel(screen.get(), x + kPictureSize / 2, y + kPictureSize / 2) ==
+         RGB(p >> 16 & 0xFF, p >> 8 & 0xFF, p & 0xFF);
+}
+
+// How long after a picture is shown "Wait for Image to Appear" passes, 20
+// times. Each wait is followed by a wait for a file the bench writes once
+// the picture is gone from the screen again, so no wait sees the last one.
+void ImageLatency(const char* label) {
+  constexpr int kRounds = 20, kX = 700, kY = 500;
+  const std::string picture = File("picture.bmp");
+  WriteWhole(picture, PictureBmp());
+  std::string steps;
+  for (int i = 1; i <= kRounds; ++i)
+    steps += Step("Wait for Image to Appear", picture, "30") +
+             Step("Wait for File to Exist", File("gone" + std::to_string(i) + ".txt"), "30");
+  steps += Step("Comment", "", "");
+  zelo::KernelHandle p = StartRun(steps);
+  std::vector<double> delays;
+  for (int i = 1; i <= kRounds && p; ++i) {
+    const int step = 2 * i - 1;
+    if (!WaitForLog("[STEP " + std::to_string(step) + "]", 30000)) break;
+    Sleep(120);  // the wait is under way: a few tries have failed
+    const double start = Now();
+    zelo::OwnedWindow shown(CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, L"ZeloBenchPicture", L"", WS_POPUP,
+                                            kX, kY, kPictureSize, kPictureSize, nullptr, nullptr,
+                                            GetModuleHandleW(nullptr), nullptr));
+    ShowWindow(shown.get(), SW_SHOWNOACTIVATE);
+    UpdateWindow(shown.get());
+    if (!WaitForLog("[STEP " + std::to_string(step + 1) + "]", 30000)) break;
+    delays.push_back(Now() - start);
+    shown = zelo::OwnedWindow();
+    for (int waited = 0; waited < 5000 && PictureShown(kX, kY); waited += 10) Pump(10);
+    WriteWhole(File("gone" + std::to_string(i) + ".txt"), "x");
   }
-  std::sort(delays.begin(), delays.end());
-  std::printf("%-28s median %5.1f ms, fastest %5.1f ms, slowest %5.1f ms (20 rounds)\n", label,
-              (delays[9] + delays[10]) / 2, delays.front(), delays.back());
+  if (p) WaitForSingleObject(p.get(), 30000);
+  ReportDelays(label, delays, kRounds);
 }
 
 }  // namespace
@@ -173,6 +261,9 @@ int wmain(int argc, wchar_t** argv) {
   cls.hInstance = GetModuleHandleW(nullptr);
   cls.lpszClassName = L"ZeloBenchWindow";
   RegisterClassW(&cls);
+  cls.lpfnWndProc = PictureWindow;
+  cls.lpszClassName = L"ZeloBenchPicture";
+  RegisterClassW(&cls);
 
   FailingWait("file, 5 s, never there:", Step("Wait for File to Exist", File("never.txt"), "5"));
   FailingWait("window, 5 s, never there:", Step("Wait for Window to Appear", "No such window anywhere", "5"));
@@ -189,6 +280,7 @@ int wmain(int argc, wchar_t** argv) {
   FailingWait("image, 5 s, whole screen:", Step("Wait for Image to Appear", File("absent.bmp"), "5"));
   Latency("file appears, wait passes:", false);
   Latency("window appears, wait passes:", true);
+  ImageLatency("image appears, wait passes:");
 
   const std::wstring pattern = zelo::AnsiToWide(g_folder) + L"\\*";
   WIN32_FIND_DATAW found;

@@ -6,10 +6,12 @@
 // once for its text, so the time should grow with the window count.
 #include <windows.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "actions/windows/window_lookup.h"
 #include "base/win32_owners_win.h"
@@ -63,6 +65,45 @@ double PerSecond(uint32_t flags, const char* spec, bool* found) {
   return n / elapsed;
 }
 
+double MsSince(Clock::time_point start) {
+  return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+// What reading top-level titles from the system's copy saves against asking
+// each window by a message: every top-level title once, and an exact title
+// search as the system's FindWindow does it and as the lookup does it.
+void TopLevelTitles(int windows, const std::string& exact_title) {
+  std::vector<HWND> tops;
+  EnumWindows(
+      [](HWND w, LPARAM out) -> BOOL {
+        reinterpret_cast<std::vector<HWND>*>(out)->push_back(w);
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&tops));
+  wchar_t text[256];
+  auto start = Clock::now();
+  for (HWND w : tops) {
+    DWORD_PTR copied = 0;
+    SendMessageTimeoutW(w, WM_GETTEXT, 256, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 100, &copied);
+  }
+  const double asked = MsSince(start);
+  start = Clock::now();
+  for (HWND w : tops) InternalGetWindowText(w, text, 256);
+  const double kept = MsSince(start);
+  const std::wstring wide(exact_title.begin(), exact_title.end());
+  start = Clock::now();
+  const bool system_found = FindWindowW(nullptr, wide.c_str()) != nullptr;
+  const double system_search = MsSince(start);
+  start = Clock::now();
+  const bool found = zelo::ProgramWindowTree().FindTopLevel(exact_title, {}) != 0;
+  const double kept_search = MsSince(start);
+  std::printf("  %3d windows: %zu top-level titles asked %7.1f ms, read from the system's copy %6.1f ms (%.0fx)\n",
+              windows, tops.size(), asked, kept, asked / std::max(kept, 0.001));
+  std::printf("  %3d windows: exact title, FindWindow %7.1f ms, the lookup's search %6.1f ms (%.0fx)%s\n", windows,
+              system_search, kept_search, system_search / std::max(kept_search, 0.001),
+              found && system_found ? "" : "  (NOT FOUND)");
+}
+
 }  // namespace
 
 int main() {
@@ -91,6 +132,7 @@ int main() {
       if (windows != 20) std::printf("  (%.1fx slower than with 20)", first[k] / rates[k]);
       std::printf("\n");
     }
+    TopLevelTitles(windows, "Bench Window " + std::to_string(windows - 1));
     SetEvent(desk.done);
     maker.join();
   }
