@@ -16,6 +16,7 @@
 extern "C" __declspec(dllimport) BOOL WINAPI InternetCloseHandle(void* internet);
 // Winsock's, for the same reason: <winsock2.h> must come before <windows.h>.
 extern "C" __declspec(dllimport) int WINAPI closesocket(UINT_PTR socket);
+extern "C" __declspec(dllimport) int WINAPI WSACleanup(void);
 
 namespace zelo {
 
@@ -276,6 +277,22 @@ class ComInit {
   }
   ComInit(const ComInit&) = delete;
   ComInit& operator=(const ComInit&) = delete;
+
+ private:
+  bool ok_;
+};
+
+// Winsock in use: given the answer of the caller's WSAStartup, it ends the
+// use on scope exit when the start succeeded.
+class WinsockUse {
+ public:
+  explicit WinsockUse(int startup_result) : ok_(startup_result == 0) {}
+  ~WinsockUse() {
+    if (ok_) WSACleanup();
+  }
+  WinsockUse(const WinsockUse&) = delete;
+  WinsockUse& operator=(const WinsockUse&) = delete;
+  bool ok() const { return ok_; }
 
  private:
   bool ok_;

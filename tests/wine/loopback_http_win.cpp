@@ -12,7 +12,8 @@ constexpr long kPollMicroseconds = 50000;
 
 LoopbackHttpServer::LoopbackHttpServer() {
   WSADATA data;
-  if (WSAStartup(MAKEWORD(2, 2), &data) != 0) return;
+  winsock_ = std::make_unique<WinsockUse>(WSAStartup(MAKEWORD(2, 2), &data));
+  if (!winsock_->ok()) return;
   listener_.reset(socket(AF_INET, SOCK_STREAM, IPPROTO_TCP));
   if (!listener_) return;
   sockaddr_in address = {};
@@ -32,7 +33,6 @@ LoopbackHttpServer::~LoopbackHttpServer() {
   stop_ = true;
   if (thread_.joinable()) thread_.join();
   listener_.reset();
-  WSACleanup();
 }
 
 std::string LoopbackHttpServer::Url(const std::string& path) const {

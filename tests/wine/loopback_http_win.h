@@ -3,6 +3,7 @@
 #pragma once
 
 #include <atomic>
+#include <memory>
 #include <mutex>
 #include <string>
 #include <thread>
@@ -29,6 +30,7 @@ class LoopbackHttpServer {
  private:
   void Serve();
 
+  std::unique_ptr<WinsockUse> winsock_;
   SocketHandle listener_;
   int port_ = 0;
   std::atomic<bool> stop_{false};

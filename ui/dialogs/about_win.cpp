@@ -11,7 +11,7 @@
 #include "ui/dialogs/dialog_template_win.h"
 #include "ui/dialogs/editor_dialogs_win.h"
 #include "ui/dialogs/help_file_win.h"
-#include "ui/dialogs/program_version.h"
+#include "ui/program_version.h"
 #include "ui/dialogs/timed_popup_win.h"
 
 namespace zelo {

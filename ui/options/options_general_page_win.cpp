@@ -53,7 +53,8 @@ class GeneralPage : public OptionsPageWin {
 
   void Load(HWND page) override {
     std::vector<std::string> modes = FailureModeChoices();
-    const std::string mode = DefaultFailureModeSetting().empty() ? modes[0] : DefaultFailureModeSetting();
+    std::string mode = DefaultFailureModeSetting();
+    if (mode.empty()) mode = modes[0];
     int selected = -1;
     for (std::size_t i = 0; i < modes.size(); ++i)
       if (EqualsNoCase(modes[i], mode)) selected = static_cast<int>(i);
