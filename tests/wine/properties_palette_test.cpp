@@ -220,9 +220,12 @@ TEST(PropertiesPalette, RunHiddenSwitchesItsOptionWordAndTheFailureModeComesFrom
 
   // The failure mode from its list (keys as a user presses them), then its value.
   // Rows 8 and 9: "On Failure" and its unlabelled second line.
+  // A posted click does not activate the window as a real one would; an
+  // inactive window's drop-down closes again at once.
+  SetForegroundWindow(e.main());
+  ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == e.main(); }, 5000));
   e.ClickValue(8);
   ASSERT_TRUE(WaitUntil([&] { return FindWindowExW(e.palette(), nullptr, L"ComboBox", nullptr) != nullptr; }, 5000));
-  SetForegroundWindow(e.main());
   for (int i = 0; i < 6; ++i) PressKeys({VK_DOWN});  // "Jump to Label"
   PressKeys({VK_RETURN});
   ASSERT_TRUE(e.WaitForModified(true));

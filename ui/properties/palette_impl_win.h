@@ -62,6 +62,7 @@ struct PropertiesPalette::Impl {
   int label_w = 120;
   int row_h = 19;
   int step = -1;
+  int slot = -1;  // the script the shown step belongs to
   PropertySheet sheet;
   int focus = -1;  // the focused row
   int top = 0;     // the first row shown

@@ -221,8 +221,12 @@ void PropertiesPalette::Impl::Rebuild(bool keep_focus) {
 }
 
 void PropertiesPalette::Impl::ShowStep(int new_step) {
+  // The same step again (a late notice of the selection the user just made)
+  // leaves a field being edited alone.
+  if (edit && new_step == step && ws.current == slot) return;
   if (edit) CloseEditor(true);
   step = new_step;
+  slot = ws.current;
   Rebuild(false);
 }
 
