@@ -3,7 +3,6 @@
 # pictures of it into docs/screenshots/: the main window, the Properties
 # palette on a "Type" step, the Options sheet and a "Run Failure" box.
 #   scripts/screenshots.sh
-# Needs ImageMagick's `import` (Debian package imagemagick).
 set -euo pipefail
 ZELO_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$ZELO_ROOT"
@@ -13,10 +12,14 @@ scripts/setup.sh >/dev/null 2>build/setup.log || {
   exit 1
 }
 source scripts/wine-env.sh
-command -v import >/dev/null || {
-  echo "screenshots: ImageMagick's import is missing (apt-get install imagemagick)" >&2
-  exit 1
-}
+# ImageMagick's import takes the pictures; installed here when missing
+# (only this script needs it).
+if ! command -v import >/dev/null; then
+  sudo=""
+  [ "$(id -u)" -ne 0 ] && sudo="sudo"
+  echo "screenshots: installing imagemagick" >&2
+  $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends imagemagick >&2
+fi
 out=docs/screenshots
 mkdir -p "$out"
 exe=build/win/ui/Zelomat.exe
@@ -33,6 +36,7 @@ shot() { # name rectangle
 
 # No splash over the pictures; a window of a size that reads well.
 wine reg add 'HKCU\Software\Zelomat' /v ShowSplash /t REG_DWORD /d 0 /f >/dev/null 2>&1
+wine reg add 'HKCU\Software\Zelomat' /v LastTab /t REG_DWORD /d 0 /f >/dev/null 2>&1
 for v in Left:40 Top:20 Right:1240 Bottom:820; do
   wine reg add 'HKCU\Software\Zelomat' /v "${v%%:*}" /t REG_DWORD /d "${v##*:}" /f >/dev/null 2>&1
 done

@@ -21,16 +21,29 @@ constexpr DWORD kWaitMs = 10000;
 HWND WaitFor(const wchar_t* cls, const wchar_t* title) {
   const DWORD start = GetTickCount();
   for (;;) {
-    if (HWND h = FindWindowW(cls, title)) return h;
+    // A box exists a moment before it is placed and shown.
+    if (HWND h = FindWindowW(cls, title); h && IsWindowVisible(h)) {
+      RECT before, after;
+      GetWindowRect(h, &before);
+      Sleep(100);
+      GetWindowRect(h, &after);
+      if (EqualRect(&before, &after)) return h;
+    }
     if (GetTickCount() - start > kWaitMs) return nullptr;
     Sleep(50);
   }
 }
 
-int PrintRect(HWND h) {
+int PrintRect(HWND h, bool client_only = false) {
   if (!h) return 1;
   RECT r;
   GetWindowRect(h, &r);
+  if (client_only) {
+    // Without a window manager nobody draws a dialog's frame and caption:
+    // the picture is its client area.
+    GetClientRect(h, &r);
+    MapWindowPoints(h, nullptr, reinterpret_cast<POINT*>(&r), 2);
+  }
   std::printf("%ldx%ld+%ld+%ld\n", r.right - r.left, r.bottom - r.top, r.left, r.top);
   return 0;
 }
@@ -69,7 +82,7 @@ int wmain(int argc, wchar_t** argv) {
   if (argc < 2) return 2;
   const std::wstring what = argv[1];
   const wchar_t* arg = argc > 2 ? argv[2] : L"";
-  if (what == L"window") return PrintRect(WaitFor(nullptr, arg));
+  if (what == L"window") return PrintRect(WaitFor(nullptr, arg), true);
   if (what == L"close") {
     HWND h = WaitFor(nullptr, arg);
     if (!h) return 1;
