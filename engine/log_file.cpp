@@ -45,10 +45,25 @@ bool LogFileWriter::Append(const std::string& path, std::string_view text) {
   std::lock_guard<std::mutex> lock(mutex_);
   // Another setting, or a file another program deleted, moved or replaced:
   // this line starts the file at the path anew.
-  if (!file_ || path != path_ || !file_->StillAt(path)) {
-    if (file_ && path != path_) CloseKeepingLines();
+  const auto now = std::chrono::steady_clock::now();
+  bool moved = false;
+  if (file_ && path == path_ && now >= name_check_at_) {
+    name_check_at_ = now + name_check_interval_;
+    moved = !file_->StillAt(path);
+  }
+  if (moved) {
+    // A moved file keeps its lines; a deleted one took the lines since the
+    // last checkpoint with it, so they start the new file.
+    std::string kept = file_->Deleted() ? std::move(since_checkpoint_) : std::string();
     if (!Reopen(path)) return false;
-  } else if (since_checkpoint_.size() >= kMaxKeptBytes || std::chrono::steady_clock::now() >= checkpoint_at_) {
+    if (!kept.empty()) {
+      if (!file_->Append(kept)) return false;
+      since_checkpoint_ = std::move(kept);
+    }
+  } else if (!file_ || path != path_) {
+    if (file_) CloseKeepingLines();
+    if (!Reopen(path)) return false;
+  } else if (since_checkpoint_.size() >= kMaxKeptBytes || now >= checkpoint_at_) {
     if (!Checkpoint()) return false;
   }
   if (!file_->Append(text)) {

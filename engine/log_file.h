@@ -2,8 +2,9 @@
 // write at the file's end, so it is in the system's file cache (and survives
 // a crash of the program) as soon as the write returns. The file is shared
 // for reading, writing, renaming and deleting, so another program may read
-// it, move it away or delete it during a run; the next line then starts a
-// new file at the configured path.
+// it, move it away or delete it during a run; a line written moments later
+// (the path is looked at a hundred times a second) starts a new file at the
+// configured path.
 //
 // A file deleted while it is open may keep its name until its last handle
 // closes (Wine; Windows without POSIX deletion): the writer cannot tell, and
@@ -34,6 +35,9 @@ class OpenLogFile {
   virtual bool StillAt(const std::string& path) = 0;
   // The file's length now, as this handle sees it.
   virtual uint64_t Length() = 0;
+  // Whether the open file is known to be deleted (no name left, or its
+  // deletion pending); false where the system cannot tell.
+  virtual bool Deleted() = 0;
 };
 
 // Opens the file for appending, creating it when missing; nullptr when it
@@ -63,8 +67,14 @@ class LogFileWriter {
   uint64_t opens() const { return opens_; }
   // The pace of the checkpoints; zero makes every line one (tests).
   void set_checkpoint_interval(std::chrono::milliseconds interval) { checkpoint_interval_ = interval; }
+  // The pace of the look at the path (moved, deleted or replaced file);
+  // zero looks before every line (tests).
+  void set_name_check_interval(std::chrono::milliseconds interval) { name_check_interval_ = interval; }
 
   static constexpr std::chrono::milliseconds kCheckpointInterval{1000};
+  // A look at the path costs more than the write itself under Wine; a
+  // hundred looks a second still start a new file within moments of a move.
+  static constexpr std::chrono::milliseconds kNameCheckInterval{10};
   // Lines kept for a checkpoint beyond this bring the checkpoint forward.
   static constexpr std::size_t kMaxKeptBytes = 1 << 20;
 
@@ -81,6 +91,8 @@ class LogFileWriter {
   std::string since_checkpoint_;  // the lines written since the file was last opened
   std::chrono::steady_clock::time_point checkpoint_at_{};
   std::chrono::milliseconds checkpoint_interval_ = kCheckpointInterval;
+  std::chrono::steady_clock::time_point name_check_at_{};
+  std::chrono::milliseconds name_check_interval_ = kNameCheckInterval;
 };
 
 }  // namespace zelo

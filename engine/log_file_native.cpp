@@ -38,6 +38,11 @@ class PosixLogFile : public OpenLogFile {
     return stat(path.c_str(), &named) == 0 && named.st_dev == open_file.st_dev && named.st_ino == open_file.st_ino;
   }
 
+  bool Deleted() override {
+    struct stat open_file;
+    return fstat(fd_, &open_file) == 0 && open_file.st_nlink == 0;
+  }
+
   uint64_t Length() override {
     struct stat open_file;
     return fstat(fd_, &open_file) == 0 ? static_cast<uint64_t>(open_file.st_size) : 0;

@@ -37,6 +37,12 @@ class WinLogFile : public OpenLogFile {
     return ((static_cast<ULONGLONG>(named.nFileSizeHigh) << 32) | named.nFileSizeLow) == size_;
   }
 
+  bool Deleted() override {
+    FILE_STANDARD_INFO info = {};
+    return GetFileInformationByHandleEx(file_.get(), FileStandardInfo, &info, sizeof info) &&
+           (info.DeletePending || info.NumberOfLinks == 0);
+  }
+
   uint64_t Length() override {
     LARGE_INTEGER size = {};
     return GetFileSizeEx(file_.get(), &size) ? static_cast<uint64_t>(size.QuadPart) : 0;

@@ -69,6 +69,7 @@ ZELO_SETTING(kRecentFilePattern, "RecentFile%d")
 inline constexpr int kRecentFiles = 9;
 // The Properties palette.
 ZELO_SETTING(kPropertiesRowHeight, "Palettes\\Properties\\RowHeight")
+ZELO_SETTING(kMinimizeFindWin, "MinimizeFindWin")
 
 // The main window, its grid and palettes (shell).
 ZELO_SETTING(kOnTop, "OnTop")

@@ -114,6 +114,8 @@ class Editor {
     RECT header = {};
     GetWindowRect(FindWindowExW(list_, nullptr, L"SysHeader32", nullptr), &header);
     Click(list_, 30, (header.bottom - header.top) + 4);
+    // The palette names the step it shows once it has followed the click.
+    WaitUntil([&] { return WindowText(palette_).rfind(L"1 ", 0) == 0; }, 5000);
   }
   // Clicks the value cell of a palette row.
   void ClickValue(int row) {
@@ -259,6 +261,31 @@ POINT HoldToolOverGrid(Editor& e) {
   return grid;
 }
 
+// With "MinimizeFindWin" the program gets out of the way while the finder is
+// held, and comes back when it is released.
+TEST(PropertiesPalette, TheWindowFinderMinimizesTheProgramWhileHeldWhenAsked) {
+  ScopedZelomatNumber minimize("MinimizeFindWin", 1);
+  ScratchFolder dir;
+  const std::string script = dir.File("aside.zxm");
+  ASSERT_TRUE(WriteTextFile(script, ScriptText("<step>\r\n\t<action>Activate</action>\r\n\t<options>Title</options>\r\n"
+                                               "\t<timeout>3</timeout>\r\n</step>\r\n")));
+  Editor e(script);
+  ASSERT_TRUE(e.ready());
+  ASSERT_TRUE(WaitForTitle(e.main(), L"aside.zxm - Zelomat", 5000));
+  e.SelectFirstStep();
+  RECT rc;
+  GetClientRect(e.palette(), &rc);
+  POINT button = {rc.right - 6, e.row_height() / 2};
+  ClientToScreen(e.palette(), &button);
+  SetForegroundWindow(e.main());
+  MouseInput(button, 0);
+  MouseInput(button, MOUSEEVENTF_LEFTDOWN);
+  EXPECT_TRUE(WaitUntil([&] { return IsIconic(e.main()) != FALSE; }, 5000)) << "not minimised while picking";
+  MouseInput({button.x - 200, button.y + 200}, 0);
+  MouseInput({button.x - 200, button.y + 200}, MOUSEEVENTF_LEFTUP);
+  EXPECT_TRUE(WaitUntil([&] { return !IsIconic(e.main()); }, 5000)) << "not restored after the pick";
+}
+
 // The pointer tools: the window finder names the window it is released over
 // by the step's match options; the coordinates tool gives the point inside
 // that window.
@@ -282,6 +309,7 @@ TEST(PropertiesPalette, PointerToolsFillTheirRowWhereReleased) {
   // The grid tells the palette of the new selection as it selects.
   ASSERT_TRUE(WaitUntil([&] { return SendMessageW(e.list(), LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED) == 1; },
                         5000));
+  ASSERT_TRUE(WaitUntil([&] { return WindowText(e.palette()).rfind(L"2 ", 0) == 0; }, 5000));
   RECT window;
   GetWindowRect(e.main(), &window);
   // "X, Y Coordinates": inside the window is the last of its tools.
@@ -295,6 +323,7 @@ TEST(PropertiesPalette, PointerToolsFillTheirRowWhereReleased) {
   PostMessageW(e.list(), WM_KEYDOWN, VK_DOWN, 0);
   ASSERT_TRUE(WaitUntil([&] { return SendMessageW(e.list(), LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED) == 2; },
                         5000));
+  ASSERT_TRUE(WaitUntil([&] { return WindowText(e.palette()).rfind(L"3 ", 0) == 0; }, 5000));
   HoldToolOverGrid(e);
   ASSERT_TRUE(e.WaitForModified(true)) << "the dropper wrote nothing";
   const zelo::WindowDC screen(nullptr);
@@ -342,6 +371,7 @@ TEST(PropertiesPalette, PreviewShowsTheImageOrSaysWhyNot) {
   PostMessageW(e.list(), WM_KEYDOWN, VK_DOWN, 0);  // the step whose image is missing
   ASSERT_TRUE(WaitUntil([&] { return SendMessageW(e.list(), LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED) == 1; },
                         5000));
+  ASSERT_TRUE(WaitUntil([&] { return WindowText(e.palette()).rfind(L"2 ", 0) == 0; }, 5000));
   Click(e.palette(), view_x, row_y);
   HWND box = WaitForProcessWindow(pid, L"#32770", 5000, L"Zelomat Warning");
   ASSERT_NE(box, nullptr) << "no message for the missing image";

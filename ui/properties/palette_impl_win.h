@@ -63,6 +63,7 @@ struct PropertiesPalette::Impl {
   int row_h = 19;
   int step = -1;
   int slot = -1;  // the script the shown step belongs to
+  HWND minimized_for_pick = nullptr;  // the main window, while the window finder is held
   PropertySheet sheet;
   int focus = -1;  // the focused row
   int top = 0;     // the first row shown

@@ -228,6 +228,10 @@ void PropertiesPalette::Impl::ShowStep(int new_step) {
   step = new_step;
   slot = ws.current;
   Rebuild(false);
+  // The palette's own text names the step it shows (for screen readers and
+  // for tools that wait until it follows the selection).
+  const StepRecord* s = Step();
+  SetWindowTextW(hwnd, s ? AnsiToWide(PrintfText("%d %s", step + 1, s->action.c_str())).c_str() : L"");
 }
 
 // ---- painting ----
@@ -369,6 +373,12 @@ void PropertiesPalette::Impl::OnButtonDown(POINT pt) {
       pressed_row = b.row;
       SetCapture(hwnd);
       if (pressed->hold) SetCursor(LoadCursorW(nullptr, MAKEINTRESOURCEW(32515)));  // IDC_CROSS
+      // "MinimizeFindWin": the program steps aside so the window behind it
+      // can be picked; the capture stays with the palette.
+      if (pressed->bit == TOOL_WINDOW_FINDER && ReadSetting(setting::kMinimizeFindWin) != 0) {
+        minimized_for_pick = GetAncestor(hwnd, GA_ROOT);
+        ShowWindow(minimized_for_pick, SW_MINIMIZE);
+      }
       InvalidateRect(hwnd, nullptr, FALSE);
       return;
     }
@@ -387,6 +397,14 @@ void PropertiesPalette::Impl::OnButtonDown(POINT pt) {
 void PropertiesPalette::Impl::OnButtonUp(POINT pt) {
   POINT screen = pt;
   ClientToScreen(hwnd, &screen);
+  if (minimized_for_pick) {
+    // The palette moved with its minimised window: where the pointer is.
+    const DWORD at = GetMessagePos();
+    screen = POINT{GET_X_LPARAM(at), GET_Y_LPARAM(at)};
+    pt = POINT{-1, -1};
+    ShowWindow(minimized_for_pick, SW_RESTORE);
+    minimized_for_pick = nullptr;
+  }
   if (!pressed) return;
   const ToolInfo* tool = pressed;
   const int row = pressed_row;
