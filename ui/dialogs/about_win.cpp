@@ -8,7 +8,7 @@
 #include "base/printf_text.h"
 #include "base/win32_owners_win.h"
 #include "ui/command_line.h"
-#include "ui/dialogs/dialog_template_win.h"
+#include "ui/dialogs/dialog_helpers_win.h"
 #include "ui/dialogs/editor_dialogs_win.h"
 #include "ui/dialogs/help_file_win.h"
 #include "ui/program_version.h"
@@ -90,7 +90,7 @@ void StartupOptionsCommand(HWND owner) {
 }
 
 void AboutCommand(HWND owner) {
-  DialogTemplate t(L"About Zelomat", 200, 92, 0);
+  DialogTemplate t(L"About Zelomat", 200, 92, DialogTemplate::kModalBox);
   t.Add(kLogoId, L"STATIC", L"", SS_OWNERDRAW, 8, 8, 32, 32);
   t.Add(0, L"STATIC", L"Zelomat", SS_LEFT, 50, 8, 140, 10);
   t.Add(0, L"STATIC", AnsiToWide(PrintfText("Version %s", kProgramVersion)), SS_LEFT, 50, 20, 140, 10);

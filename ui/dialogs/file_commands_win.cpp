@@ -11,7 +11,7 @@
 #include "model/script_slot.h"
 #include "settings/settings.h"
 #include "settings/setting_names.h"
-#include "ui/dialogs/dialog_template_win.h"
+#include "ui/dialogs/dialog_helpers_win.h"
 #include "ui/dialogs/editor_dialogs_win.h"
 #include "ui/options/options_sheet_win.h"
 

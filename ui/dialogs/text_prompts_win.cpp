@@ -1,7 +1,7 @@
 #include "ui/dialogs/text_prompts_win.h"
 
 #include "base/ansi_text_win.h"
-#include "ui/dialogs/dialog_template_win.h"
+#include "ui/dialogs/dialog_helpers_win.h"
 
 namespace zelo {
 
@@ -81,7 +81,7 @@ INT_PTR CALLBACK FindBoxProc(HWND dlg, UINT msg, WPARAM wp, LPARAM lp) {
 
 std::optional<std::string> AskText(HWND owner, std::string_view title, std::string_view prompt,
                                    std::string_view initial, std::size_t max_chars) {
-  DialogTemplate t(AnsiToWide(title), 200, 78, 0);
+  DialogTemplate t(AnsiToWide(title), 200, 78, DialogTemplate::kModalBox);
   t.Add(kPromptId, L"STATIC", L"", SS_LEFT, 7, 4, 186, 24);
   t.Add(kEditId, L"EDIT", L"", ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP, 7, 32, 186, 14);
   t.Add(IDOK, L"BUTTON", L"OK", BS_DEFPUSHBUTTON | WS_TABSTOP, 89, 56, 50, 14);
@@ -92,7 +92,7 @@ std::optional<std::string> AskText(HWND owner, std::string_view title, std::stri
 }
 
 std::optional<FindRequest> AskFind(HWND owner, const FindRequest& initial) {
-  DialogTemplate t(L"Find", 240, 64, 0);
+  DialogTemplate t(L"Find", 240, 64, DialogTemplate::kModalBox);
   t.Add(0, L"STATIC", L"Fi&nd what:", SS_LEFT, 7, 9, 40, 10);
   t.Add(kEditId, L"EDIT", L"", ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP, 50, 7, 128, 14);
   t.Add(0, L"BUTTON", L"Direction", BS_GROUPBOX, 50, 27, 128, 28);

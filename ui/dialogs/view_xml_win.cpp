@@ -10,7 +10,7 @@
 #include "base/win32_owners_win.h"
 #include "model/script_file.h"
 #include "model/selection.h"
-#include "ui/dialogs/dialog_template_win.h"
+#include "ui/dialogs/dialog_helpers_win.h"
 #include "ui/dialogs/editor_dialogs_win.h"
 #include "ui/dialogs/find_steps.h"
 

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/options/dialog_template_win.h"
+#include "ui/dialog_template_win.h"
 #include "ui/options/option_values.h"
 
 namespace zelo {

@@ -1,4 +1,4 @@
-#include "ui/options/dialog_template_win.h"
+#include "ui/dialog_template_win.h"
 
 namespace zelo {
 
@@ -7,13 +7,13 @@ namespace {
 constexpr std::size_t kCountWord = 4;
 }  // namespace
 
-DialogTemplate::DialogTemplate(const std::wstring& title, short width, short height, DWORD style) {
+DialogTemplate::DialogTemplate(std::wstring_view title, short width, short height, DWORD style) {
   style |= DS_SETFONT;
   Word(LOWORD(style));
   Word(HIWORD(style));
   Word(0);  // extended style
   Word(0);
-  Word(0);  // item count, filled in by get()
+  Word(0);  // item count, counted by each item
   Word(0);  // x
   Word(0);  // y
   Word(static_cast<WORD>(width));
@@ -25,7 +25,7 @@ DialogTemplate::DialogTemplate(const std::wstring& title, short width, short hei
   Text(L"MS Shell Dlg");
 }
 
-void DialogTemplate::Text(const std::wstring& s) {
+void DialogTemplate::Text(std::wstring_view s) {
   for (wchar_t c : s) Word(static_cast<WORD>(c));
   Word(0);
 }
@@ -34,21 +34,34 @@ void DialogTemplate::AlignToDword() {
   if (words_.size() % 2) Word(0);
 }
 
-void DialogTemplate::Add(WORD system_class, const std::wstring& text, int id, DWORD style, short x, short y, short w,
-                         short h) {
-  AlignToDword();
-  style |= WS_CHILD | WS_VISIBLE;
-  Word(LOWORD(style));
-  Word(HIWORD(style));
-  Word(0);  // extended style
-  Word(0);
+void DialogTemplate::Item(DWORD style, DWORD ex_style, short x, short y, short w, short h, int id) {
+  AlignToDword();  // items start on a DWORD boundary
+  Dword(style | WS_CHILD | WS_VISIBLE);
+  Dword(ex_style);
   for (short v : {x, y, w, h}) Word(static_cast<WORD>(v));
   Word(static_cast<WORD>(id));
+  ++words_[kCountWord];
+}
+
+void DialogTemplate::Add(WORD system_class, const std::wstring& text, int id, DWORD style, short x, short y, short w,
+                         short h) {
+  Item(style, 0, x, y, w, h, id);
   Word(0xFFFF);
   Word(system_class);
   Text(text);
   Word(0);  // no creation data
-  ++count_;
+}
+
+void DialogTemplate::Add(WORD id, const wchar_t* cls, std::wstring_view text, DWORD style, short x, short y, short w,
+                         short h, DWORD ex_style) {
+  Item(style, ex_style, x, y, w, h, id);
+  Text(cls);
+  Text(text);
+  Word(0);  // no creation data
+}
+
+INT_PTR DialogTemplate::Run(HWND owner, DLGPROC proc, LPARAM param) const {
+  return DialogBoxIndirectParamW(GetModuleHandleW(nullptr), get(), owner, proc, param);
 }
 
 void DialogTemplate::Label(const std::wstring& text, short x, short y, short w, short h, int id) {
@@ -77,11 +90,6 @@ void DialogTemplate::Button(const std::wstring& text, int id, short x, short y, 
 
 void DialogTemplate::Group(const std::wstring& text, short x, short y, short w, short h) {
   Add(kButtonClass, text, -1, BS_GROUPBOX, x, y, w, h);
-}
-
-const DLGTEMPLATE* DialogTemplate::get() {
-  words_[kCountWord] = count_;
-  return reinterpret_cast<const DLGTEMPLATE*>(words_.data());
 }
 
 }  // namespace zelo
